@@ -1,0 +1,201 @@
+#include "calendar.h"
+
+#include "dates.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QTextCharFormat>
+#include <QToolButton>
+
+namespace {
+
+const QColor DarkBlue(0, 0, 160);
+
+QFont arial(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Calendar::Calendar(QWidget *parent)
+    : QWidget(parent)
+    , m_widget(new QCalendarWidget(this))
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_widget);
+    setFocusProxy(m_widget);
+
+    m_widget->setMinimumDate(Dates::firstDate());
+    m_widget->setMaximumDate(Dates::lastDate());
+    applyLook();
+
+    // The grid selects a day on the mouse release and says clicked() right
+    // after; the release is watched so that a pick by mouse raises one Click,
+    // also for the day already selected.
+    m_view = m_widget->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview"));
+    if (m_view) {
+        m_view->installEventFilter(this);
+        static_cast<QAbstractItemView *>(m_view)->viewport()->installEventFilter(this);
+    }
+    connect(m_widget, &QCalendarWidget::selectionChanged, this, &Calendar::onSelectionChanged);
+    connect(m_widget, &QCalendarWidget::clicked, this, &Calendar::onClicked);
+
+    selectFromCode(m_widget->selectedDate());
+}
+
+void Calendar::applyLook()
+{
+    // setLocale() resets the first day of the week, so Monday comes after it.
+    m_widget->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    m_widget->setFirstDayOfWeek(Qt::Monday);
+    m_widget->setGridVisible(true);
+    m_widget->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    m_widget->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+
+    QTextCharFormat header;
+    header.setFont(arial(8.25, true));
+    header.setForeground(Qt::black);
+    m_widget->setHeaderTextFormat(header);
+
+    // Qt paints weekends red; every day number here is the same dark blue.
+    QTextCharFormat day;
+    day.setFont(arial(8.25, false));
+    day.setForeground(DarkBlue);
+    for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday)
+        m_widget->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(weekday), day);
+
+    m_widget->setStyleSheet(QStringLiteral(
+        "#qt_calendar_navigationbar { background-color: palette(button); }"
+        "#qt_calendar_navigationbar QToolButton { color: rgb(0, 0, 160); font-family: Arial;"
+        " font-size: 12pt; font-weight: bold; }"
+        "#qt_calendar_calendarview { background-color: palette(button); gridline-color: palette(dark);"
+        " selection-background-color: palette(highlight); selection-color: palette(highlighted-text); }"));
+}
+
+void Calendar::setHeaderLeftInset(int pixels)
+{
+    auto *bar = m_widget->findChild<QWidget *>(QStringLiteral("qt_calendar_navigationbar"));
+    if (bar && bar->layout()) {
+        QMargins margins = bar->layout()->contentsMargins();
+        margins.setLeft(pixels);
+        bar->layout()->setContentsMargins(margins);
+    }
+}
+
+QDate Calendar::value() const
+{
+    return m_widget->selectedDate();
+}
+
+bool Calendar::setValue(QDate date)
+{
+    if (!Dates::inRange(date))
+        return false;
+    selectFromCode(date);
+    return true;
+}
+
+bool Calendar::setDay(Integer day)
+{
+    if (day < 1 || day > 31)
+        return false;
+    m_namedDay = day;
+    return selectNamedDate();
+}
+
+bool Calendar::setMonth(Integer month)
+{
+    if (month < 1 || month > 12)
+        return false;
+    m_namedMonth = month;
+    return selectNamedDate();
+}
+
+bool Calendar::setYear(Integer year)
+{
+    if (year < Dates::firstDate().year() || year > Dates::lastDate().year())
+        return false;
+    m_namedYear = year;
+    return selectNamedDate();
+}
+
+Integer Calendar::year() const
+{
+    return static_cast<Integer>(value().year());
+}
+
+void Calendar::refresh()
+{
+    m_widget->repaint();
+}
+
+// Shows the named day, or the last day of the named month while the day does
+// not exist in it yet; the named day itself is kept for the next write.
+bool Calendar::selectNamedDate()
+{
+    const int lastDay = QDate(m_namedYear, m_namedMonth, 1).daysInMonth();
+    const QDate date(m_namedYear, m_namedMonth, std::min(m_namedDay, lastDay));
+    if (!Dates::inRange(date))
+        return false;
+    const int namedDay = m_namedDay;
+    selectFromCode(date);
+    m_namedDay = namedDay;
+    return true;
+}
+
+void Calendar::selectFromCode(QDate date)
+{
+    m_writingFromCode = true;
+    m_widget->setSelectedDate(date);
+    m_widget->setCurrentPage(date.year(), date.month());
+    m_writingFromCode = false;
+    m_namedDay = date.day();
+    m_namedMonth = date.month();
+    m_namedYear = date.year();
+}
+
+void Calendar::onSelectionChanged()
+{
+    if (m_writingFromCode)
+        return;
+    const QDate date = value();
+    m_namedDay = date.day();
+    m_namedMonth = date.month();
+    m_namedYear = date.year();
+    // A change made by the mouse is followed by clicked(), which raises the Click.
+    if (!m_releasingMouse)
+        Q_EMIT click();
+}
+
+void Calendar::onClicked()
+{
+    m_releasingMouse = false;
+    Q_EMIT click();
+}
+
+bool Calendar::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        m_releasingMouse = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+        // A release away from any day leaves no clicked() to end it.
+        m_releasingMouse = false;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

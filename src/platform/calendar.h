@@ -1,0 +1,62 @@
+#pragma once
+
+#include "integer.h"
+
+#include <QDate>
+#include <QWidget>
+
+class QCalendarWidget;
+
+// The month grid of the main window, reduced to what the program relies on:
+// one selected day, written from code without any event, and a Click event
+// for every day the user picks (mouse, keyboard or the grid's date editor).
+// Browsing months or years in the header only changes the page shown.
+class Calendar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Calendar(QWidget *parent = nullptr);
+
+    QDate value() const;
+    // Moves the selection and the page shown to `date`; false, and nothing
+    // changed, when the date lies outside 1 January 100 - 31 December 9999.
+    bool setValue(QDate date);
+
+    // Written in the order day, month, year these name one date, whatever was
+    // shown before: an intermediate day that the month lacks (31 while April is
+    // shown) is kept and takes effect once month and year are written.
+    bool setDay(Integer day);
+    bool setMonth(Integer month);
+    bool setYear(Integer year);
+    Integer year() const;
+
+    void refresh();
+
+    // Keeps the first `pixels` of the header free for a control the window
+    // lays over it; every control of the header stays reachable to its right.
+    void setHeaderLeftInset(int pixels);
+
+    QCalendarWidget *calendarWidget() const { return m_widget; }
+
+Q_SIGNALS:
+    void click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void applyLook();
+    bool selectNamedDate();
+    void selectFromCode(QDate date);
+    void onSelectionChanged();
+    void onClicked();
+
+    QCalendarWidget *m_widget;
+    QWidget *m_view = nullptr;
+    int m_namedDay = 1;
+    int m_namedMonth = 1;
+    int m_namedYear = 2000;
+    bool m_writingFromCode = false;
+    bool m_releasingMouse = false;
+};

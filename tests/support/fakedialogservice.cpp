@@ -1,0 +1,25 @@
+#include "fakedialogservice.h"
+
+QString FakeDialogService::inputBox(const QString &prompt, const QString &title, const QString &defaultText,
+                                    Integer leftTwips, Integer topTwips)
+{
+    prompts.append({prompt, title, defaultText, leftTwips, topTwips});
+    order.append(QStringLiteral("prompt"));
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+void FakeDialogService::msgBox(const QString &prompt, MessageStyle style, const QString &title)
+{
+    messages.append({prompt, style, title});
+    order.append(QStringLiteral("message"));
+    if (whileMessageOpen)
+        whileMessageOpen(messages.last());
+}
+
+void FakeDialogService::clear()
+{
+    answers.clear();
+    prompts.clear();
+    messages.clear();
+    order.clear();
+}

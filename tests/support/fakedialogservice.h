@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/dialogservice.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+struct RecordedPrompt {
+    QString prompt;
+    QString title;
+    QString defaultText;
+    Integer leftTwips = 0;
+    Integer topTwips = 0;
+};
+
+struct RecordedMessage {
+    QString prompt;
+    MessageStyle style = MessageStyle::Information;
+    QString title;
+};
+
+// Answers prompts from a script and records every prompt and message, in the
+// order they were shown.
+class FakeDialogService : public DialogService
+{
+public:
+    // Answers given to the next prompts, first one first; once they are used
+    // up every prompt is cancelled (an empty text).
+    QList<QString> answers;
+
+    QList<RecordedPrompt> prompts;
+    QList<RecordedMessage> messages;
+    // "prompt" or "message", one entry per dialog shown.
+    QList<QString> order;
+
+    // Runs while a message is "open", to look at the window behind it.
+    std::function<void(const RecordedMessage &)> whileMessageOpen;
+
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText, Integer leftTwips,
+                     Integer topTwips) override;
+    void msgBox(const QString &prompt, MessageStyle style, const QString &title) override;
+
+    void clear();
+};
