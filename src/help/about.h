@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/integer.h"
+
+#include <QString>
+
+// What the program says about itself in the about box.
+struct VersionInfo {
+    QString productName;
+    Integer major;
+    Integer minor;
+    Integer revision;
+    QString description;
+    QString legalNotice;
+};
+
+// The program's own version information, generated from the build description.
+VersionInfo programVersionInfo();
+
+// The about box message: name and version ("1.00": minor and revision run
+// together), description, legal notice, and a hint naming the two buttons
+// that explain their gestures on a right-click. Lines are separated by single
+// carriage returns; there is no break at the end.
+QString aboutText(const VersionInfo &info, const QString &captionOggi, const QString &captionDiff);
+
+QString aboutTitle();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/integer.h"
+
+#include <QString>
+
+// The help message a right-click shows for a button with several gestures.
+
+// Selectors of buttonHelpText().
+inline constexpr Integer TodayButtonHelp = 1; // the "M" button
+inline constexpr Integer DiffButtonHelp = 2; // the "D" button
+
+// "Funzioni del tasto " followed by the button's current caption.
+QString buttonHelpTitle(const QString &caption);
+
+// "Selezione con:", an empty line, then the button's gestures one per line,
+// separated by single carriage returns, with no break after the last one.
+// An unknown selector gives the heading alone.
+QString buttonHelpText(Integer selector);
