@@ -12,7 +12,8 @@
 #include <QTextCharFormat>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 const QColor DarkBlue(0, 0, 160);
 
@@ -26,9 +27,7 @@ QFont arial(qreal points, bool bold)
 
 } // namespace
 
-Calendar::Calendar(QWidget *parent)
-    : QWidget(parent)
-    , m_widget(new QCalendarWidget(this))
+Calendar::Calendar(QWidget *parent) : QWidget(parent), m_widget(new QCalendarWidget(this))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,24 +61,33 @@ void Calendar::applyLook()
     m_widget->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     m_widget->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
 
+    // Day numbers take the grid's font and text colour; weekday formats are
+    // merged over the header too, so they are left empty (Qt's default ones
+    // paint the weekend red).
     QTextCharFormat header;
     header.setFont(arial(8.25, true));
     header.setForeground(Qt::black);
     m_widget->setHeaderTextFormat(header);
-
-    // Qt paints weekends red; every day number here is the same dark blue.
-    QTextCharFormat day;
-    day.setFont(arial(8.25, false));
-    day.setForeground(DarkBlue);
     for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday)
-        m_widget->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(weekday), day);
+        m_widget->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(weekday), QTextCharFormat());
 
-    m_widget->setStyleSheet(QStringLiteral(
-        "#qt_calendar_navigationbar { background-color: palette(button); }"
-        "#qt_calendar_navigationbar QToolButton { color: rgb(0, 0, 160); font-family: Arial;"
-        " font-size: 12pt; font-weight: bold; }"
-        "#qt_calendar_calendarview { background-color: palette(button); gridline-color: palette(dark);"
-        " selection-background-color: palette(highlight); selection-color: palette(highlighted-text); }"));
+    if (auto *grid = m_widget->findChild<QWidget *>(QStringLiteral("qt_calendar_calendarview"))) {
+        grid->setFont(arial(8.25, false));
+        QPalette palette = grid->palette();
+        const QColor buttonFace = palette.color(QPalette::Button);
+        palette.setColor(QPalette::Base, buttonFace);
+        palette.setColor(QPalette::AlternateBase, buttonFace);
+        // The disabled colour stays grey: Qt paints the days of the months
+        // around the one shown with it.
+        palette.setColor(QPalette::Active, QPalette::Text, DarkBlue);
+        palette.setColor(QPalette::Inactive, QPalette::Text, DarkBlue);
+        grid->setPalette(palette);
+    }
+    m_widget->setStyleSheet(
+        QStringLiteral("#qt_calendar_navigationbar { background-color: palette(button); }"
+                       "#qt_calendar_navigationbar QToolButton { color: rgb(0, 0, 160); font-family: Arial;"
+                       " font-size: 12pt; font-weight: bold; }"
+                       "#qt_calendar_calendarview { gridline-color: palette(dark); }"));
 }
 
 void Calendar::setHeaderLeftInset(int pixels)

@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 bool isAsciiDigits(QStringView text)
 {
@@ -39,7 +40,8 @@ std::optional<int> yearFromText(QStringView text)
 
 } // namespace
 
-namespace Dates {
+namespace Dates
+{
 
 QDate firstDate()
 {
@@ -117,8 +119,8 @@ std::optional<QDate> textToDate(const QString &text)
         return std::nullopt;
     const QStringView dayText = parts[0];
     const QStringView monthText = parts[1];
-    if (!isAsciiDigits(dayText) || dayText.size() > 2 || !isAsciiDigits(monthText) || monthText.size() > 2
-        || !isAsciiDigits(parts[2]))
+    if (!isAsciiDigits(dayText) || dayText.size() > 2 || !isAsciiDigits(monthText) || monthText.size() > 2 ||
+        !isAsciiDigits(parts[2]))
         return std::nullopt;
     const std::optional<int> year = yearFromText(parts[2]);
     if (!year)
@@ -133,8 +135,8 @@ bool isDate(const QString &text)
 
 QString dateToText(QDate date)
 {
-    return twoDigits(date.day()) + u'/' + twoDigits(date.month()) + u'/'
-        + QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+    return twoDigits(date.day()) + u'/' + twoDigits(date.month()) + u'/' +
+        QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 
 QString twoDigits(int number)

@@ -7,7 +7,8 @@
 
 // Calendar days in the proleptic Gregorian calendar, from 1 January 100 to
 // 31 December 9999. A result outside that range is a failure (std::nullopt).
-namespace Dates {
+namespace Dates
+{
 
 QDate firstDate(); // 0100-01-01
 QDate lastDate(); // 9999-12-31

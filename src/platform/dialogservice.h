@@ -20,8 +20,7 @@ public:
     // The text typed on OK; an empty text on Cancel or when the prompt is closed.
     // The position is the prompt's top-left corner on the screen, in twips.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText,
-                             Integer leftTwips, Integer topTwips)
-        = 0;
+        Integer leftTwips, Integer topTwips) = 0;
 
     virtual void msgBox(const QString &prompt, MessageStyle style, const QString &title) = 0;
 };

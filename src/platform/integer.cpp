@@ -3,7 +3,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 std::optional<Integer> fitInteger(double whole)
 {
@@ -15,7 +16,8 @@ std::optional<Integer> fitInteger(double whole)
 
 } // namespace
 
-namespace Numbers {
+namespace Numbers
+{
 
 std::optional<Integer> toIntegerHalfEven(double value)
 {

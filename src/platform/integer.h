@@ -9,7 +9,8 @@
 // previous value and carry on.
 using Integer = qint16;
 
-namespace Numbers {
+namespace Numbers
+{
 
 // Nearest whole number, halves to the even neighbour (2010.5 -> 2010, 2011.5 -> 2012).
 std::optional<Integer> toIntegerHalfEven(double value);

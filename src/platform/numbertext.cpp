@@ -1,6 +1,7 @@
 #include "numbertext.h"
 
-namespace {
+namespace
+{
 
 bool isBlank(QChar c)
 {
@@ -44,7 +45,8 @@ qsizetype skipBlanks(const QString &text, qsizetype from)
 
 } // namespace
 
-namespace Numbers {
+namespace Numbers
+{
 
 double val(const QString &text)
 {

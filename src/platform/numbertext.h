@@ -4,7 +4,8 @@
 
 // Reading numbers out of typed text. Both functions ignore the locale: the
 // decimal separator is always ".".
-namespace Numbers {
+namespace Numbers
+{
 
 // The number at the start of the text: leading blanks skipped, an optional
 // sign, digits with an optional "." fraction. 0 when there is none

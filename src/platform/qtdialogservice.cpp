@@ -5,10 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QtDialogService::QtDialogService(QWidget *parent)
-    : m_parent(parent)
-{
-}
+QtDialogService::QtDialogService(QWidget *parent) : m_parent(parent) { }
 
 QString QtDialogService::displayText(const QString &text)
 {
@@ -19,7 +16,7 @@ QString QtDialogService::displayText(const QString &text)
 }
 
 QString QtDialogService::inputBox(const QString &prompt, const QString &title, const QString &defaultText,
-                                  Integer leftTwips, Integer topTwips)
+    Integer leftTwips, Integer topTwips)
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
@@ -43,8 +40,8 @@ QString QtDialogService::inputBox(const QString &prompt, const QString &title, c
 
 void QtDialogService::msgBox(const QString &prompt, MessageStyle style, const QString &title)
 {
-    const QMessageBox::Icon icon
-        = style == MessageStyle::Warning ? QMessageBox::Warning : QMessageBox::Information;
+    const QMessageBox::Icon icon =
+        style == MessageStyle::Warning ? QMessageBox::Warning : QMessageBox::Information;
     QMessageBox box(icon, title, displayText(prompt), QMessageBox::Ok, m_parent);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));

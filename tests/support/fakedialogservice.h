@@ -38,8 +38,8 @@ public:
     // Runs while a message is "open", to look at the window behind it.
     std::function<void(const RecordedMessage &)> whileMessageOpen;
 
-    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText, Integer leftTwips,
-                     Integer topTwips) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText,
+        Integer leftTwips, Integer topTwips) override;
     void msgBox(const QString &prompt, MessageStyle style, const QString &title) override;
 
     void clear();

@@ -5,10 +5,7 @@
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime at)
-        : current(std::move(at))
-    {
-    }
+    explicit FixedClock(QDateTime at) : current(std::move(at)) { }
     QDateTime now() const override { return current; }
 
     QDateTime current;

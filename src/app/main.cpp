@@ -1,0 +1,16 @@
+#include "app/rur_irozuvod.h"
+#include "platform/clock.h"
+#include "platform/qtdialogservice.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QtDialogService dialogs;
+    SystemClock clock;
+    Rur_Irozuvod window(dialogs, clock);
+    dialogs.setParentWindow(&window);
+    window.show();
+    return app.exec();
+}

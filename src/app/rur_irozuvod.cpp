@@ -1,0 +1,410 @@
+#include "rur_irozuvod.h"
+
+#include "app/pressbutton.h"
+#include "app/rowlabel.h"
+#include "dayinfo/daydiff.h"
+#include "feasts/easter.h"
+#include "feasts/holidays.h"
+#include "feasts/todaybutton.h"
+#include "help/about.h"
+#include "help/buttonhelp.h"
+#include "navigation/numberentry.h"
+#include "platform/calendar.h"
+#include "platform/clock.h"
+#include "platform/dialogservice.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QPushButton>
+
+namespace
+{
+
+// The layout is drawn in twips, 15 to a logical pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) {
+        return qRound(t / double(TwipsPerPixel));
+    };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QFont smallFont()
+{
+    // The row's captions are laid out for a narrow face: "Giorno dell'anno:"
+    // has 81 pixels.
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.0);
+    return font;
+}
+
+template<class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template<class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+} // namespace
+
+Rur_Irozuvod::Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs), m_clock(clock), m_programEnd([this] {
+        hide();
+        QCoreApplication::exit(0);
+    })
+{
+    createControls();
+    Form_Load();
+}
+
+void Rur_Irozuvod::createControls()
+{
+    setObjectName(QStringLiteral("Rur_Irozuvod"));
+    setWindowTitle(QStringLiteral("Fastorio"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/fastorio-16.png"));
+    icon.addFile(QStringLiteral(":/icons/fastorio-32.png"));
+    setWindowIcon(icon);
+    setFont(smallFont());
+    setFixedSize(twips(0, 0, 6045, 3825).size());
+
+    m_calendar = new Calendar(this);
+    m_calendar->setObjectName(QStringLiteral("Calendar"));
+    m_calendar->setGeometry(twips(0, 0, 6015, 3255));
+
+    m_cmdInfo = new QPushButton(QStringLiteral("?"), this);
+    m_cmdInfo->setObjectName(QStringLiteral("Cmd_Info"));
+    m_cmdInfo->setGeometry(twips(120, 120, 375, 255));
+    m_cmdInfo->setAccessibleDescription(QStringLiteral("Mostra le informazioni sul programma"));
+    // "?" lies over the calendar's header, whose controls move to its right.
+    m_calendar->setHeaderLeftInset(m_cmdInfo->geometry().right() + 4);
+
+    m_cmdOggi = new PressButton(QStringLiteral("M"), this);
+    m_cmdOggi->setObjectName(QStringLiteral("Cmd_Oggi"));
+    m_cmdOggi->setGeometry(twips(5160, 3480, 375, 255));
+    m_cmdOggi->setToolTip(
+        QStringLiteral("Impostazione della data, calcolo della Pasqua e delle principali festività"));
+
+    m_cmdDiff = new PressButton(QStringLiteral("D"), this);
+    m_cmdDiff->setObjectName(QStringLiteral("Cmd_Diff"));
+    m_cmdDiff->setGeometry(twips(5520, 3480, 375, 255));
+    m_cmdDiff->setToolTip(QStringLiteral("Differenza tra due date"));
+
+    struct RowItem {
+        QString caption;
+        QRect captionGeometry;
+        QRect boxGeometry;
+        QString boxToolTip;
+    };
+    const std::array<RowItem, 3> row {{
+        {QStringLiteral("Trimestre:"), twips(105, 3480, 735, 255), twips(840, 3480, 495, 255),
+            QStringLiteral("Numero del trimestre relativo al giorno selezionato")},
+        {QStringLiteral("Settimana:"), twips(1560, 3480, 735, 255), twips(2370, 3480, 495, 255),
+            QStringLiteral("Numero della settimana relativo al giorno selezionato")},
+        {QStringLiteral("Giorno dell'anno:"), twips(3040, 3480, 1215, 255), twips(4320, 3480, 495, 255),
+            QStringLiteral("Numero del giorno dall'inizio dell'anno")},
+    }};
+    for (int index = 0; index < 3; ++index) {
+        auto *caption = new RowLabel(index, row[index].caption, this);
+        caption->setObjectName(QStringLiteral("Lab_Week1_%1").arg(index));
+        caption->setGeometry(row[index].captionGeometry);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        connect(caption, &RowLabel::doubleClicked, this, [this](int i) {
+            Lab_Week1_DblClick(static_cast<Integer>(i));
+        });
+        m_labWeek1[index] = caption;
+
+        auto *box = new RowLabel(index, QString(), this);
+        box->setObjectName(QStringLiteral("Lab_Week_%1").arg(index));
+        box->setGeometry(row[index].boxGeometry);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box->setAutoFillBackground(true);
+        QPalette white = box->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        box->setPalette(white);
+        box->setToolTip(row[index].boxToolTip);
+        connect(box, &RowLabel::doubleClicked, this, [this](int i) {
+            Lab_Week_DblClick(static_cast<Integer>(i));
+        });
+        m_labWeek[index] = box;
+    }
+
+    m_linCal = new QFrame(this);
+    m_linCal->setObjectName(QStringLiteral("Lin_Cal"));
+    m_linCal->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    m_linCal->setGeometry(twips(120, 3360 - 15, 5880 - 120, 45));
+
+    m_cmdInfo->raise();
+
+    setTabOrder(m_calendar, m_cmdInfo);
+    setTabOrder(m_cmdInfo, m_cmdOggi);
+    setTabOrder(m_cmdOggi, m_cmdDiff);
+
+    connect(m_calendar, &Calendar::click, this, &Rur_Irozuvod::Update_DayInfo);
+    connect(m_cmdInfo, &QPushButton::clicked, this, &Rur_Irozuvod::Cmd_Info_Click);
+    connect(m_cmdOggi, &PressButton::mouseDown, this, &Rur_Irozuvod::Cmd_Oggi_MouseDown);
+    connect(m_cmdDiff, &PressButton::mouseDown, this, &Rur_Irozuvod::Cmd_Diff_MouseDown);
+}
+
+void Rur_Irozuvod::Form_Load()
+{
+    m_state.DiffStartDate = m_clock.now().date();
+    m_state.DiffEndDate = m_state.DiffStartDate;
+    m_state.DiffPending = false;
+    // A refused write (day 31 while a shorter month is shown) changes nothing;
+    // the write of the whole date that follows decides the day shown.
+    m_calendar->setDay(static_cast<Integer>(m_clock.now().date().day()));
+    m_calendar->setMonth(static_cast<Integer>(m_clock.now().date().month()));
+    m_calendar->setYear(static_cast<Integer>(m_clock.now().date().year()));
+    m_calendar->setValue(m_clock.now().date());
+    m_calendar->refresh();
+    Update_DayInfo();
+    repaint();
+}
+
+void Rur_Irozuvod::closeEvent(QCloseEvent *event)
+{
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel)
+        event->ignore();
+}
+
+void Rur_Irozuvod::Form_QueryUnload(bool &cancel)
+{
+    cancel = true;
+    m_programEnd();
+}
+
+void Rur_Irozuvod::Update_DayInfo()
+{
+    const QDate day = m_calendar->value();
+    m_labWeek[0]->setText(QString::number(Dates::quarter(day)));
+    m_labWeek[1]->setText(QString::number(Dates::isoWeek(day)));
+    m_labWeek[2]->setText(QString::number(Dates::dayOfYear(day)));
+    // On screen before a count's result message opens over the window.
+    for (RowLabel *box : m_labWeek)
+        box->repaint();
+
+    if (m_state.DiffPending)
+        completeDayDiff();
+    else
+        m_state.DiffStartDate = m_calendar->value();
+}
+
+void Rur_Irozuvod::completeDayDiff()
+{
+    m_state.DiffPending = false;
+    m_state.DiffEndDate = m_calendar->value();
+    m_dialogs.msgBox(dayDiffMessage(m_state.DiffStartDate, m_state.DiffEndDate), MessageStyle::Information,
+        dayDiffTitle());
+    // The day that ends a count starts the next one: the first day of a count
+    // is always the day shown when "D" is pressed.
+    m_state.DiffStartDate = m_state.DiffEndDate;
+    m_calendar->setFocus();
+}
+
+void Rur_Irozuvod::Lab_Week_DblClick(Integer index)
+{
+    switch (index) {
+    case 0:
+        Find_Quarter();
+        break;
+    case 1:
+        Find_Week();
+        break;
+    case 2:
+        Find_Day();
+        break;
+    default:
+        break;
+    }
+}
+
+void Rur_Irozuvod::Lab_Week1_DblClick(Integer index)
+{
+    Lab_Week_DblClick(index);
+}
+
+void Rur_Irozuvod::Set_InputPos()
+{
+    // A window far off the primary screen gives a sum outside 16 bits: that
+    // coordinate keeps its previous value.
+    const QRect frame = frameGeometry();
+    if (const auto x = Numbers::toIntegerHalfEven(float(frame.x()) * TwipsPerPixel + 350.0f))
+        m_state.InputPosX = *x;
+    if (const auto y = Numbers::toIntegerHalfEven(float(frame.y()) * TwipsPerPixel + 600.0f))
+        m_state.InputPosY = *y;
+}
+
+void Rur_Irozuvod::Shift_Date(Dates::Interval interval, Integer count)
+{
+    if (const auto moved = Dates::dateAdd(interval, count, m_calendar->value()))
+        m_calendar->setValue(*moved);
+    Update_DayInfo();
+    m_calendar->setFocus();
+}
+
+void Rur_Irozuvod::Find_Week()
+{
+    askNumber(Navigation::weekEntry());
+}
+
+void Rur_Irozuvod::Find_Quarter()
+{
+    askNumber(Navigation::quarterEntry());
+}
+
+void Rur_Irozuvod::Find_Day()
+{
+    askNumber(Navigation::dayEntry());
+}
+
+void Rur_Irozuvod::askNumber(const Navigation::NumberEntry &entry)
+{
+    Set_InputPos();
+    const QString answer = m_dialogs.inputBox(
+        Navigation::promptText(entry), entry.title, QString(), m_state.InputPosX, m_state.InputPosY);
+    const Navigation::Outcome outcome = Navigation::readEntry(entry, answer, m_clock.now().date().year());
+    std::visit(Overloaded {
+                   [](const Navigation::NoAction &) {},
+                   [this](const Navigation::MoveBy &move) {
+                       Shift_Date(move.interval, move.count);
+                   },
+                   [this](const Navigation::JumpTo &jump) {
+                       jumpTo(jump.date);
+                   },
+                   [this](const Navigation::Warn &warning) {
+                       warn(warning.text);
+                   },
+               },
+        outcome);
+}
+
+// Absolute jumps write day, month and year and leave the focus where it is.
+void Rur_Irozuvod::jumpTo(QDate date)
+{
+    m_calendar->setDay(static_cast<Integer>(date.day()));
+    m_calendar->setMonth(static_cast<Integer>(date.month()));
+    m_calendar->setYear(static_cast<Integer>(date.year()));
+    m_calendar->refresh();
+    Update_DayInfo();
+}
+
+void Rur_Irozuvod::Cmd_Oggi_MouseDown(Integer button, Integer shift)
+{
+    switch (todayGesture(button, shift)) {
+    case TodayGesture::GoToToday:
+        goTo(m_clock.now().date());
+        break;
+    case TodayGesture::GoToTypedDate:
+        if (!goToTypedDate())
+            return;
+        break;
+    case TodayGesture::ShowHelp:
+        Show_ButtonHelp(1);
+        break;
+    case TodayGesture::GoToEaster:
+        if (!askYear(easterPromptText(), easterPromptTitle(), [this](Integer year) {
+                goTo(Calc_Easter(year));
+            }))
+            return;
+        break;
+    case TodayGesture::ShowHolidays:
+        if (!askYear(holidaysPromptText(), holidaysPromptTitle(), [this](Integer year) {
+                Show_Holidays(year);
+            }))
+            return;
+        break;
+    case TodayGesture::None:
+        break;
+    }
+    m_calendar->setFocus();
+}
+
+// The moves of the "M" button write the whole date at once.
+void Rur_Irozuvod::goTo(QDate date)
+{
+    m_calendar->setValue(date);
+    m_calendar->refresh();
+    Update_DayInfo();
+}
+
+// False when the prompt was cancelled: the press then ends at once.
+bool Rur_Irozuvod::goToTypedDate()
+{
+    Set_InputPos();
+    const QString answer = m_dialogs.inputBox(datePromptText(), datePromptTitle(),
+        Dates::dateToText(m_clock.now().date()), m_state.InputPosX, m_state.InputPosY);
+    if (answer.isEmpty())
+        return false;
+    if (const auto date = Dates::textToDate(answer))
+        goTo(*date);
+    else
+        warn(invalidDateMessage());
+    return true;
+}
+
+// False when the prompt was cancelled or the answer is not a number.
+bool Rur_Irozuvod::askYear(
+    const QString &prompt, const QString &title, const std::function<void(Integer)> &accept)
+{
+    Set_InputPos();
+    const QString defaultText = defaultYearText(m_calendar->year(), m_clock.now().date().year());
+    const QString answer =
+        m_dialogs.inputBox(prompt, title, defaultText, m_state.InputPosX, m_state.InputPosY);
+    const YearAnswer year = readYearAnswer(answer);
+    switch (year.kind) {
+    case YearAnswer::EarlyEnd:
+        return false;
+    case YearAnswer::Invalid:
+        warn(invalidYearMessage());
+        break;
+    case YearAnswer::Accepted:
+        accept(year.year);
+        break;
+    }
+    return true;
+}
+
+void Rur_Irozuvod::Cmd_Diff_MouseDown(Integer button, Integer shift)
+{
+    if (button == 1 && shift == 0)
+        m_state.DiffPending = true;
+    if (button == 1 && shift == 1)
+        m_state.DiffPending = false;
+    if (button == 2 && shift == 0)
+        Show_ButtonHelp(2);
+    m_calendar->setFocus();
+}
+
+void Rur_Irozuvod::Cmd_Info_Click()
+{
+    m_dialogs.msgBox(aboutText(programVersionInfo(), m_cmdOggi->text(), m_cmdDiff->text()),
+        MessageStyle::Information, aboutTitle());
+    m_calendar->setFocus();
+}
+
+void Rur_Irozuvod::Show_ButtonHelp(Integer selector)
+{
+    QString caption;
+    if (selector == 1)
+        caption = m_cmdOggi->text();
+    else if (selector == 2)
+        caption = m_cmdDiff->text();
+    m_dialogs.msgBox(buttonHelpText(selector), MessageStyle::Information, buttonHelpTitle(caption));
+}
+
+void Rur_Irozuvod::Show_Holidays(Integer year)
+{
+    m_dialogs.msgBox(holidayListText(year), MessageStyle::Information, holidayListTitle(year));
+}
+
+void Rur_Irozuvod::warn(const QString &text)
+{
+    m_dialogs.msgBox(text, MessageStyle::Warning, windowTitle());
+}

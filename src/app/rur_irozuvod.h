@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/formstate.h"
+#include "platform/dates.h"
+#include "platform/integer.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class Calendar;
+class Clock;
+class DialogService;
+class PressButton;
+class QFrame;
+class QPushButton;
+class RowLabel;
+namespace Navigation
+{
+struct NumberEntry;
+}
+
+// The program's one window: the month calendar, the information row below it
+// (quarter, week, day of the year of the selected day) and the buttons "?",
+// "M" and "D". Its handlers read the controls, ask the core for every rule and
+// text, and talk to the user only through the dialog service.
+class Rur_Irozuvod : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QWidget *parent = nullptr);
+
+    // What a close request runs; by default the window hides and the
+    // application leaves its event loop.
+    void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
+
+    const FormState &formState() const { return m_state; }
+    Calendar *calendar() const { return m_calendar; }
+
+    // Handlers, named after the control and the event they serve.
+    void Update_DayInfo();
+    void Lab_Week_DblClick(Integer index);
+    void Lab_Week1_DblClick(Integer index);
+    void Cmd_Oggi_MouseDown(Integer button, Integer shift);
+    void Cmd_Diff_MouseDown(Integer button, Integer shift);
+    void Cmd_Info_Click();
+
+    // Procedures the handlers share.
+    void Set_InputPos();
+    void Shift_Date(Dates::Interval interval, Integer count);
+    void Find_Week();
+    void Find_Quarter();
+    void Find_Day();
+    void Show_ButtonHelp(Integer selector);
+    void Show_Holidays(Integer year);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void Form_QueryUnload(bool &cancel);
+
+    void askNumber(const Navigation::NumberEntry &entry);
+    void jumpTo(QDate date);
+    void goTo(QDate date);
+    bool goToTypedDate();
+    bool askYear(const QString &prompt, const QString &title, const std::function<void(Integer)> &accept);
+    void completeDayDiff();
+    void warn(const QString &text);
+
+    DialogService &m_dialogs;
+    const Clock &m_clock;
+    FormState m_state;
+    std::function<void()> m_programEnd;
+
+    Calendar *m_calendar;
+    QPushButton *m_cmdInfo;
+    PressButton *m_cmdOggi;
+    PressButton *m_cmdDiff;
+    std::array<RowLabel *, 3> m_labWeek; // value boxes, by row index
+    std::array<RowLabel *, 3> m_labWeek1; // captions, by row index
+    QFrame *m_linCal;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/rur_irozuvod.h"
+#include "fakedialogservice.h"
+#include "fixedclock.h"
+#include "platform/calendar.h"
+
+#include <QLabel>
+#include <QTest>
+
+// A fresh window on a fixed day, with scripted dialogs, for one test function.
+struct WindowFixture {
+    explicit WindowFixture(QDate today = QDate(2010, 3, 1), QTime time = QTime(10, 30))
+        : clock(QDateTime(today, time)), window(dialogs, clock)
+    {
+        window.setProgramEnd([this] {
+            ++programEnds;
+        });
+    }
+
+    QString box(int index) const
+    {
+        return window.findChild<QLabel *>(QStringLiteral("Lab_Week_%1").arg(index))->text();
+    }
+    QStringList row() const { return {box(0), box(1), box(2)}; }
+    QDate selected() const { return window.calendar()->value(); }
+    void select(QDate date)
+    {
+        QVERIFY(window.calendar()->setValue(date));
+        window.Update_DayInfo();
+        dialogs.clear();
+    }
+
+    FakeDialogService dialogs;
+    FixedClock clock;
+    Rur_Irozuvod window;
+    int programEnds = 0;
+};
+
+inline QStringList numbers(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list.append(QString::fromLatin1(text));
+    return list;
+}
+
+// What the information row must show for a day, computed apart from the window.
+inline QStringList expectedRow(QDate day)
+{
+    return {QString::number((day.month() + 2) / 3), QString::number(day.weekNumber()),
+        QString::number(day.dayOfYear())};
+}
