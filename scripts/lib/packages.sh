@@ -5,6 +5,7 @@ FASTORIO_PACKAGES=(
     qt6-base-dev
     fonts-liberation
     xvfb xauth openbox xdotool x11-apps
+    desktop-file-utils appstream dpkg-dev
 )
 
 # Installs what is missing with apt when run as root; otherwise prints the
