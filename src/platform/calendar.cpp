@@ -164,7 +164,14 @@ bool Calendar::selectNamedDate()
 void Calendar::selectFromCode(QDate date)
 {
     m_writingFromCode = true;
-    m_widget->setSelectedDate(date);
+    // The grid's own date signal is the path a pick takes: unlike
+    // setSelectedDate() it also moves the pop-up date editor's starting date,
+    // so a date typed on the grid afterwards is read against the day shown.
+    const bool viaGrid = date != m_widget->selectedDate() && m_view &&
+        QMetaObject::invokeMethod(
+            m_view, "changeDate", Qt::DirectConnection, Q_ARG(QDate, date), Q_ARG(bool, true));
+    if (!viaGrid)
+        m_widget->setSelectedDate(date);
     m_widget->setCurrentPage(date.year(), date.month());
     m_writingFromCode = false;
     m_namedDay = date.day();
