@@ -4,7 +4,7 @@ FASTORIO_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
     fonts-liberation
-    xvfb xauth openbox xdotool x11-apps
+    xvfb xauth openbox xdotool x11-apps x11-utils
     desktop-file-utils appstream dpkg-dev
 )
 

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# with-xvfb.sh COMMAND...: runs COMMAND on a private Xvfb display with a small
+# window manager (without one, no window becomes active again after a modal
+# dialog closes), and tears both down afterwards.
+set -euo pipefail
+
+for tool in Xvfb openbox xprop; do
+    command -v "$tool" >/dev/null || { echo "with-xvfb.sh: $tool is not installed" >&2; exit 1; }
+done
+
+fdfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+xvfb=$!
+wm=
+cleanup() {
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    rm -f "$fdfile"
+}
+trap cleanup EXIT
+
+for _ in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.05
+done
+[ -s "$fdfile" ] || { echo "with-xvfb.sh: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$fdfile")"
+
+openbox >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+
+QT_QPA_PLATFORM=xcb "$@"
