@@ -6,6 +6,7 @@ FASTORIO_PACKAGES=(
     fonts-liberation
     xvfb xauth openbox xdotool x11-apps x11-utils
     desktop-file-utils appstream dpkg-dev
+    libxcb-damage0-dev
 )
 
 # Installs what is missing with apt when run as root; otherwise prints the

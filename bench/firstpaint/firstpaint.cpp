@@ -1,0 +1,291 @@
+// Starts a program and reports, from outside it, how long its top-level window
+// took to be mapped and painted, and its peak resident memory.
+//
+// The window is told apart by _NET_WM_PID; "painted" is the first DAMAGE
+// report on it, i.e. the first pixels the program put into its window. The
+// program itself carries no timing code.
+
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+namespace
+{
+
+double nowMs()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+[[noreturn]] void fail(const std::string &message)
+{
+    std::fprintf(stderr, "firstpaint: %s\n", message.c_str());
+    std::exit(2);
+}
+
+void usage()
+{
+    std::fprintf(stderr,
+        "usage: firstpaint [--idle MS] [--timeout MS] -- PROGRAM [ARG...]\n"
+        "       firstpaint --wait-wm [--timeout MS]\n"
+        "Prints: map_ms first_paint_ms last_paint_ms peak_rss_kib\n"
+        "  map_ms          exec to MapNotify of the program's top-level window\n"
+        "  first_paint_ms  exec to the first drawing into that window\n"
+        "  last_paint_ms   exec to the last drawing before MS (300) of quiet\n"
+        "  peak_rss_kib    VmHWM read after the quiet time, before SIGTERM\n"
+        "--wait-wm returns once a window manager has announced itself.\n");
+    std::exit(2);
+}
+
+// VmHWM of /proc/<pid>/status, in KiB.
+std::optional<long> peakRssKib(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return std::nullopt;
+}
+
+void stopProgram(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    const double deadline = nowMs() + 2000;
+    while (nowMs() < deadline) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            return;
+        usleep(5000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+class Display
+{
+public:
+    Display()
+    {
+        m_connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_connection))
+            fail("cannot open the display (is DISPLAY set?)");
+        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    }
+    ~Display() { xcb_disconnect(m_connection); }
+    Display(const Display &) = delete;
+    Display &operator=(const Display &) = delete;
+
+    xcb_connection_t *connection() const { return m_connection; }
+    xcb_window_t root() const { return m_root; }
+
+    xcb_atom_t atom(const char *name) const
+    {
+        const auto cookie = xcb_intern_atom(m_connection, 0, uint16_t(std::strlen(name)), name);
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(m_connection, cookie, nullptr);
+        if (!reply)
+            fail(std::string("cannot intern ") + name);
+        const xcb_atom_t result = reply->atom;
+        std::free(reply);
+        return result;
+    }
+
+    // The first 32-bit value of a property, if the window has it.
+    std::optional<uint32_t> cardinal(xcb_window_t window, xcb_atom_t property, xcb_atom_t type) const
+    {
+        const auto cookie = xcb_get_property(m_connection, 0, window, property, type, 0, 1);
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(m_connection, cookie, nullptr);
+        std::optional<uint32_t> result;
+        if (reply && reply->format == 32 && xcb_get_property_value_length(reply) >= 4)
+            result = *static_cast<const uint32_t *>(xcb_get_property_value(reply));
+        std::free(reply);
+        return result;
+    }
+
+    void selectInput(xcb_window_t window, uint32_t mask) const
+    {
+        xcb_change_window_attributes(m_connection, window, XCB_CW_EVENT_MASK, &mask);
+    }
+
+    // A round trip: everything asked so far has reached the server.
+    void sync() const
+    {
+        std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    }
+
+    // The DAMAGE extension's first event code; the extension must be there.
+    uint8_t initDamage() const
+    {
+        const xcb_query_extension_reply_t *extension = xcb_get_extension_data(m_connection, &xcb_damage_id);
+        if (!extension || !extension->present)
+            fail("the X server has no DAMAGE extension");
+        std::free(xcb_damage_query_version_reply(m_connection,
+            xcb_damage_query_version(m_connection, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+            nullptr));
+        return extension->first_event;
+    }
+
+private:
+    xcb_connection_t *m_connection;
+    xcb_window_t m_root;
+};
+
+int waitForWindowManager(double timeoutMs)
+{
+    Display display;
+    const xcb_atom_t check = display.atom("_NET_SUPPORTING_WM_CHECK");
+    const double deadline = nowMs() + timeoutMs;
+    while (nowMs() < deadline) {
+        if (display.cardinal(display.root(), check, XCB_ATOM_WINDOW))
+            return 0;
+        usleep(20000);
+    }
+    fail("no window manager showed up");
+}
+
+struct Measure {
+    double mapMs = -1;
+    double firstPaintMs = -1;
+    double lastPaintMs = -1;
+    long peakRssKib = -1;
+};
+
+Measure launch(char **argv, double idleMs, double timeoutMs)
+{
+    Display display;
+    const uint8_t damageEvent = display.initDamage() + XCB_DAMAGE_NOTIFY;
+    const xcb_atom_t wmPid = display.atom("_NET_WM_PID");
+    // Every new top-level window is reported here, before it can be mapped.
+    display.selectInput(display.root(), XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
+    display.sync();
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const double start = nowMs();
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv, environ) != 0)
+        fail(std::string("cannot start ") + argv[0]);
+    posix_spawn_file_actions_destroy(&actions);
+
+    std::map<xcb_window_t, xcb_damage_damage_t> watched;
+    xcb_window_t target = XCB_WINDOW_NONE;
+    Measure result;
+    double lastDamage = 0;
+    const double deadline = start + timeoutMs;
+
+    auto handle = [&](xcb_generic_event_t *event, double at) {
+        const uint8_t type = event->response_type & 0x7f;
+        if (type == XCB_CREATE_NOTIFY) {
+            const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
+            if (created->parent != display.root() || watched.count(created->window))
+                return;
+            display.selectInput(created->window, XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+            const xcb_damage_damage_t damage = xcb_generate_id(display.connection());
+            xcb_damage_create(
+                display.connection(), damage, created->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+            watched[created->window] = damage;
+            xcb_flush(display.connection());
+        } else if (type == XCB_MAP_NOTIFY && target == XCB_WINDOW_NONE) {
+            const auto *mapped = reinterpret_cast<xcb_map_notify_event_t *>(event);
+            if (!watched.count(mapped->window))
+                return;
+            if (display.cardinal(mapped->window, wmPid, XCB_ATOM_CARDINAL) == uint32_t(pid)) {
+                target = mapped->window;
+                result.mapMs = at - start;
+            }
+        } else if (type == damageEvent) {
+            const auto *damaged = reinterpret_cast<xcb_damage_notify_event_t *>(event);
+            if (target == XCB_WINDOW_NONE || damaged->drawable != target)
+                return;
+            if (result.firstPaintMs < 0)
+                result.firstPaintMs = at - start;
+            result.lastPaintMs = at - start;
+            lastDamage = at;
+        }
+        // Errors (a window gone before it was watched) and other events are of no interest.
+    };
+
+    pollfd fd {xcb_get_file_descriptor(display.connection()), POLLIN, 0};
+    for (;;) {
+        while (xcb_generic_event_t *event = xcb_poll_for_event(display.connection())) {
+            handle(event, nowMs());
+            std::free(event);
+        }
+        if (xcb_connection_has_error(display.connection()))
+            fail("lost the display");
+
+        const double now = nowMs();
+        if (result.firstPaintMs >= 0 && now - lastDamage >= idleMs)
+            break;
+        if (now >= deadline) {
+            stopProgram(pid);
+            fail(std::string(argv[0]) + ": no painted window within the time allowed");
+        }
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            fail(std::string(argv[0]) + " ended before its window was painted");
+
+        const double until = result.firstPaintMs >= 0 ? lastDamage + idleMs : deadline;
+        // Wake up now and then to notice a program that died.
+        poll(&fd, 1, int(std::min(until - now, 100.0)) + 1);
+    }
+
+    if (const auto rss = peakRssKib(pid))
+        result.peakRssKib = *rss;
+    stopProgram(pid);
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    double idleMs = 300;
+    double timeoutMs = 20000;
+    bool waitWm = false;
+    int index = 1;
+    for (; index < argc; ++index) {
+        const std::string arg = argv[index];
+        if (arg == "--idle" && index + 1 < argc)
+            idleMs = std::atof(argv[++index]);
+        else if (arg == "--timeout" && index + 1 < argc)
+            timeoutMs = std::atof(argv[++index]);
+        else if (arg == "--wait-wm")
+            waitWm = true;
+        else if (arg == "--") {
+            ++index;
+            break;
+        } else
+            usage();
+    }
+    if (waitWm)
+        return waitForWindowManager(timeoutMs);
+    if (index >= argc)
+        usage();
+
+    const Measure measure = launch(argv + index, idleMs, timeoutMs);
+    std::printf(
+        "%.3f %.3f %.3f %ld\n", measure.mapMs, measure.firstPaintMs, measure.lastPaintMs, measure.peakRssKib);
+    return 0;
+}

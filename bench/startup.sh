@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of Fastorio next to a bare QCalendarWidget
+# program, measured from outside both by firstpaint under a private Xvfb with
+# openbox. The programs are started in turn, RUNS times each, after one
+# discarded warm-up start each.
+#
+# usage: bench/startup.sh [-n RUNS] [-b BUILD_DIR] [LABEL=PROGRAM ...]
+#   -n RUNS       starts per program (default 20)
+#   -b BUILD_DIR  build tree configured with -DFASTORIO_BENCH=ON (default build/bench)
+#   LABEL=PROGRAM programs to compare instead of the default pair; the first
+#                 one is the reference the ratios are taken against.
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+runs=20
+build_dir=build/bench
+while getopts "n:b:h" option; do
+    case $option in
+    n) runs=$OPTARG ;;
+    b) build_dir=$OPTARG ;;
+    *)
+        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        exit 2
+        ;;
+    esac
+done
+shift $((OPTIND - 1))
+case $build_dir in /*) ;; *) build_dir=$repo/$build_dir ;; esac
+
+labels=()
+programs=()
+if [ $# -eq 0 ]; then
+    set -- "QCalendarWidget=$build_dir/bench/baseline/fastorio_baseline" "Fastorio=$build_dir/src/app/fastorio"
+fi
+for pair in "$@"; do
+    labels+=("${pair%%=*}")
+    programs+=("${pair#*=}")
+done
+
+firstpaint=$build_dir/bench/firstpaint/firstpaint
+for tool in "$firstpaint" "${programs[@]}"; do
+    [ -x "$tool" ] || { echo "startup.sh: $tool is missing; build it first (bench/run does)" >&2; exit 1; }
+done
+for tool in Xvfb openbox; do
+    command -v "$tool" >/dev/null || { echo "startup.sh: $tool is not installed (bench/run installs it)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+openbox_pid=
+cleanup() {
+    [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "startup.sh: Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+openbox_pid=$!
+"$firstpaint" --wait-wm --timeout 10000
+
+# The programs see a plain desktop session: no test platform, a private runtime dir.
+unset QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+measure() {
+    "$firstpaint" -- "$1" 2>>"$work/programs.log"
+}
+
+for program in "${programs[@]}"; do
+    measure "$program" >/dev/null
+done
+
+# One line per start: label, map ms, first paint ms, last paint ms, VmHWM KiB.
+results=$work/results.tsv
+for run in $(seq "$runs"); do
+    for index in "${!programs[@]}"; do
+        printf '%s\t%s\n' "${labels[$index]}" "$(measure "${programs[$index]}" | tr ' ' '\t')" >>"$results"
+    done
+    printf '\rrun %d/%d' "$run" "$runs" >&2
+done
+printf '\n' >&2
+
+# column of results.tsv for one label, sorted numerically
+values() {
+    awk -F'\t' -v label="$1" -v column="$2" '$1 == label { print $column }' "$results" | sort -g
+}
+median() {
+    awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
+echo "Start-up under Xvfb + openbox: $runs starts each, commit $commit, $(nproc) cores," \
+    "Debian $(cat /etc/debian_version 2>/dev/null || echo '?')"
+printf '%-18s %12s %12s %12s %12s %14s\n' program "map ms" "paint ms" "paint min" "settled ms" "peak RSS MiB"
+declare -A paint rss settled
+for label in "${labels[@]}"; do
+    map=$(values "$label" 2 | median)
+    paint[$label]=$(values "$label" 3 | median)
+    paint_min=$(values "$label" 3 | head -n1)
+    settled[$label]=$(values "$label" 4 | median)
+    rss[$label]=$(values "$label" 5 | median | awk '{ print $1 / 1024 }')
+    printf '%-18s %12.1f %12.1f %12.1f %12.1f %14.1f\n' "$label" "$map" "${paint[$label]}" "$paint_min" \
+        "${settled[$label]}" "${rss[$label]}"
+done
+
+reference=${labels[0]}
+for label in "${labels[@]:1}"; do
+    awk -v who="$label" -v ref="$reference" -v p="${paint[$label]}" -v p0="${paint[$reference]}" \
+        -v s="${settled[$label]}" -v s0="${settled[$reference]}" -v r="${rss[$label]}" -v r0="${rss[$reference]}" '
+        function verdict(x) { return x <= 1.10 ? "within" : "OVER" }
+        BEGIN {
+            printf "%s / %s: paint x%.3f, settled x%.3f, peak RSS x%.3f", who, ref, p / p0, s / s0, r / r0
+            printf "  (target x1.10: paint %s, RSS %s)\n", verdict(p / p0), verdict(r / r0)
+        }'
+done
+
+if [ -n "${BENCH_RAW:-}" ]; then
+    cp "$results" "$BENCH_RAW"
+fi
