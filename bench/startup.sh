@@ -89,9 +89,9 @@ for run in $(seq "$runs"); do
     for index in "${!programs[@]}"; do
         printf '%s\t%s\n' "${labels[$index]}" "$(measure "${programs[$index]}" | tr ' ' '\t')" >>"$results"
     done
-    printf '\rrun %d/%d' "$run" "$runs" >&2
+    if [ -t 2 ]; then printf '\rrun %d/%d' "$run" "$runs" >&2; fi
 done
-printf '\n' >&2
+if [ -t 2 ]; then printf '\n' >&2; fi
 
 # column of results.tsv for one label, sorted numerically
 values() {
