@@ -73,6 +73,8 @@ void Rur_Irozuvod::createControls()
 
     m_calendar = new Calendar(this);
     m_calendar->setObjectName(QStringLiteral("Calendar"));
+    m_calendar->setAccessibleName(QStringLiteral("Calendario"));
+    m_calendar->setAccessibleDescription(QStringLiteral("Il giorno selezionato e il suo mese"));
     m_calendar->setGeometry(twips(0, 0, 6015, 3255));
 
     m_cmdInfo = new QPushButton(QStringLiteral("?"), this);
@@ -93,25 +95,32 @@ void Rur_Irozuvod::createControls()
     m_cmdDiff->setGeometry(twips(5520, 3480, 375, 255));
     m_cmdDiff->setToolTip(QStringLiteral("Differenza tra due date"));
 
+    // A caption's accessible name stays its text; its description says what
+    // a double-click does, since nothing on screen does.
     struct RowItem {
         QString caption;
         QRect captionGeometry;
         QRect boxGeometry;
         QString boxToolTip;
+        QString doubleClickHint;
     };
     const std::array<RowItem, 3> row {{
         {QStringLiteral("Trimestre:"), twips(105, 3480, 735, 255), twips(840, 3480, 495, 255),
-            QStringLiteral("Numero del trimestre relativo al giorno selezionato")},
+            QStringLiteral("Numero del trimestre relativo al giorno selezionato"),
+            QStringLiteral("Doppio clic per andare al primo giorno di un trimestre")},
         {QStringLiteral("Settimana:"), twips(1560, 3480, 735, 255), twips(2370, 3480, 495, 255),
-            QStringLiteral("Numero della settimana relativo al giorno selezionato")},
+            QStringLiteral("Numero della settimana relativo al giorno selezionato"),
+            QStringLiteral("Doppio clic per andare al primo giorno di una settimana")},
         {QStringLiteral("Giorno dell'anno:"), twips(3040, 3480, 1215, 255), twips(4320, 3480, 495, 255),
-            QStringLiteral("Numero del giorno dall'inizio dell'anno")},
+            QStringLiteral("Numero del giorno dall'inizio dell'anno"),
+            QStringLiteral("Doppio clic per andare a un giorno dell'anno")},
     }};
     for (int index = 0; index < 3; ++index) {
         auto *caption = new RowLabel(index, row[index].caption, this);
         caption->setObjectName(QStringLiteral("Lab_Week1_%1").arg(index));
         caption->setGeometry(row[index].captionGeometry);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        caption->setAccessibleDescription(row[index].doubleClickHint);
         connect(caption, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week1_DblClick(static_cast<Integer>(i));
         });

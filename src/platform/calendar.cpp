@@ -33,6 +33,7 @@ Calendar::Calendar(QWidget *parent) : QWidget(parent), m_widget(new QCalendarWid
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_widget);
     setFocusProxy(m_widget);
+    m_widget->setAccessibleName(QStringLiteral("Calendario"));
 
     m_widget->setMinimumDate(Dates::firstDate());
     m_widget->setMaximumDate(Dates::lastDate());

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,7 +29,13 @@ QString QtDialogService::inputBox(const QString &prompt, const QString &title, c
     // The label carries the program's own text: never read it as markup.
     if (auto *label = dialog.findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
-    dialog.setAccessibleDescription(prompt);
+    // Screen readers name the field after the prompt's first line and read
+    // the whole prompt as its description.
+    const QString shown = displayText(prompt);
+    if (auto *field = dialog.findChild<QLineEdit *>()) {
+        field->setAccessibleName(shown.section(u'\n', 0, 0));
+        field->setAccessibleDescription(shown);
+    }
     dialog.adjustSize();
     dialog.move(leftTwips / TwipsPerPixel, topTwips / TwipsPerPixel);
     dialog.raise();
