@@ -7,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(FASTORIO_APP_ID));
     QtDialogService dialogs;
     SystemClock clock;
     Rur_Irozuvod window(dialogs, clock);
