@@ -7,6 +7,7 @@ FASTORIO_PACKAGES=(
     xvfb xauth openbox xdotool x11-apps x11-utils
     desktop-file-utils appstream dpkg-dev
     libxcb-damage0-dev
+    dbus at-spi2-core python3-pyatspi
 )
 
 # Installs what is missing with apt when run as root; otherwise prints the

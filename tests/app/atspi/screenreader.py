@@ -1,0 +1,151 @@
+"""Reads the running program through AT-SPI as a screen reader would: the
+window, its row of day numbers, its buttons, and the about box that "?" opens.
+Exits non-zero naming everything it could not read or found wrong."""
+
+import datetime
+import sys
+import time
+
+import pyatspi
+
+WAIT_SECONDS = 5.0
+
+CAPTIONS = ["Trimestre:", "Settimana:", "Giorno dell'anno:"]
+
+BUTTONS = {
+    "?": "Mostra le informazioni sul programma",
+    "M": "Impostazione della data, calcolo della Pasqua e delle principali festività",
+    "D": "Differenza tra due date",
+}
+
+ABOUT_TITLE = "Informazioni su..."
+ABOUT_FIRST_LINE = "Fastorio - Versione 1.00"
+ABOUT_DESCRIPTION = "Calcolo trimestri, settimane, giorni dall'inizio dell'anno e festività"
+
+
+class Unreadable(Exception):
+    pass
+
+
+def wait_for(what, probe):
+    """Polls probe() until it returns something, for a few seconds at most."""
+    deadline = time.monotonic() + WAIT_SECONDS
+    while True:
+        found = probe()
+        if found:
+            return found
+        if time.monotonic() > deadline:
+            raise Unreadable(f"{what}: still not seen after {WAIT_SECONDS:.0f} s")
+        time.sleep(0.05)
+
+
+def children(accessible):
+    return [child for child in accessible if child is not None]
+
+
+def descendants(accessible, role):
+    return pyatspi.findAllDescendants(accessible, lambda a: a.getRole() == role)
+
+
+def the_application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    return next((app for app in children(desktop) if app.name == "fastorio"), None)
+
+
+def top_level(app, role, name):
+    """The application's window with that title, of that role unless role is None."""
+    return next(
+        (w for w in children(app) if w.name == name and role in (None, w.getRole())), None
+    )
+
+
+def press(accessible, what):
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        raise Unreadable(f"{what}: no Press action (has {names})")
+    if not action.doAction(names.index("Press")):
+        raise Unreadable(f"{what}: the Press action was refused")
+
+
+def day_numbers(day):
+    """Quarter, ISO week and day of the year, worked out apart from the program."""
+    return {
+        "Numero del trimestre relativo al giorno selezionato": str((day.month + 2) // 3),
+        "Numero della settimana relativo al giorno selezionato": str(day.isocalendar()[1]),
+        "Numero del giorno dall'inizio dell'anno": str(day.timetuple().tm_yday),
+    }
+
+
+def check_window(window, started_on, problems):
+    labels = descendants(window, pyatspi.ROLE_LABEL)
+    names = [label.name for label in labels]
+    for caption in CAPTIONS:
+        if caption not in names:
+            problems.append(f"caption {caption!r} not among the labels {names}")
+
+    expected = day_numbers(started_on)
+    described = {label.description: label.name for label in labels}
+    shown = {description: described.get(description) for description in expected}
+    for description, name in shown.items():
+        if name is None:
+            problems.append(f"no label described as {description!r}")
+    # A midnight while this runs leaves either day right.
+    if shown not in (expected, day_numbers(datetime.date.today())):
+        problems.append(f"day numbers {shown} are not those of {started_on}: {expected}")
+
+    buttons = {b.name: b.description for b in descendants(window, pyatspi.ROLE_PUSH_BUTTON)}
+    for name, description in BUTTONS.items():
+        if name not in buttons:
+            problems.append(f"button {name!r} not among the buttons {sorted(buttons)}")
+        elif buttons[name] != description:
+            problems.append(f"button {name!r} described as {buttons[name]!r}, not {description!r}")
+
+
+def check_about_box(app, window, problems):
+    info = next((b for b in descendants(window, pyatspi.ROLE_PUSH_BUTTON) if b.name == "?"), None)
+    if info is None:
+        raise Unreadable("button '?': cannot be pressed, it is not there")
+    press(info, "button '?'")
+
+    box = wait_for(f"message box {ABOUT_TITLE!r}", lambda: top_level(app, pyatspi.ROLE_ALERT, ABOUT_TITLE))
+    texts = [label.name for label in descendants(box, pyatspi.ROLE_LABEL) if label.name]
+    if not texts:
+        problems.append(f"message box {ABOUT_TITLE!r}: no label with a text")
+    else:
+        lines = texts[0].splitlines()
+        if lines[0] != ABOUT_FIRST_LINE:
+            problems.append(f"message box first line {lines[0]!r}, not {ABOUT_FIRST_LINE!r}")
+        if ABOUT_DESCRIPTION not in lines:
+            problems.append(f"message box has no line {ABOUT_DESCRIPTION!r}: {lines}")
+
+    ok = next((b for b in descendants(box, pyatspi.ROLE_PUSH_BUTTON) if b.name == "OK"), None)
+    if ok is None:
+        raise Unreadable(f"message box {ABOUT_TITLE!r}: no button 'OK'")
+    press(ok, "button 'OK'")
+    wait_for(
+        f"message box {ABOUT_TITLE!r} gone after OK",
+        lambda: top_level(app, pyatspi.ROLE_ALERT, ABOUT_TITLE) is None,
+    )
+
+
+def main():
+    started_on = datetime.date.today()
+    problems = []
+    try:
+        app = wait_for("application 'fastorio' on the accessibility bus", the_application)
+        # The window is a plain QWidget, which Qt 6.4 shows as a filler
+        # rather than a frame: it is found by its title alone.
+        window = wait_for("window 'Fastorio'", lambda: top_level(app, None, "Fastorio"))
+        check_window(window, started_on, problems)
+        check_about_box(app, window, problems)
+    except Unreadable as error:
+        problems.append(str(error))
+    for problem in problems:
+        print(f"FAIL: {problem}", file=sys.stderr)
+    print(f"screen reader: {'failed' if problems else 'all read as expected'}")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
