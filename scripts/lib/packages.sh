@@ -8,6 +8,7 @@ FASTORIO_PACKAGES=(
     desktop-file-utils appstream dpkg-dev
     libxcb-damage0-dev
     dbus at-spi2-core python3-pyatspi
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 # Installs what is missing with apt when run as root; otherwise prints the
