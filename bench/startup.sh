@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of Fastorio next to a bare QCalendarWidget
-# program, measured from outside both by firstpaint under a private Xvfb with
-# openbox. The programs are started in turn, RUNS times each, after one
-# discarded warm-up start each.
+# Start-up time, processor time and peak memory of Fastorio next to a bare
+# QCalendarWidget program, measured from outside both by firstpaint under a
+# private Xvfb with openbox. The programs are started in turn, RUNS times
+# each, after one discarded warm-up start each.
 #
 # usage: bench/startup.sh [-n RUNS] [-b BUILD_DIR] [LABEL=PROGRAM ...]
 #   -n RUNS       starts per program (default 20)
@@ -19,7 +19,7 @@ while getopts "n:b:h" option; do
     n) runs=$OPTARG ;;
     b) build_dir=$OPTARG ;;
     *)
-        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
     esac
@@ -78,16 +78,23 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 measure() {
     "$firstpaint" -- "$1" 2>>"$work/programs.log"
 }
+failures=0
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for program in "${programs[@]}"; do
-    measure "$program" >/dev/null
+    measure "$program" >/dev/null || { cat "$work/programs.log" >&2; exit 1; }
 done
 
-# One line per start: label, map ms, first paint ms, last paint ms, VmHWM KiB.
+# One line per start: label, map ms, first paint ms, last paint ms, VmHWM KiB, CPU ms.
 results=$work/results.tsv
+touch "$results"
 for run in $(seq "$runs"); do
     for index in "${!programs[@]}"; do
-        printf '%s\t%s\n' "${labels[$index]}" "$(measure "${programs[$index]}" | tr ' ' '\t')" >>"$results"
+        if figures=$(measure "${programs[$index]}"); then
+            printf '%s\t%s\n' "${labels[$index]}" "${figures// /$'\t'}" >>"$results"
+        else
+            failures=$((failures + 1))
+        fi
     done
     if [ -t 2 ]; then printf '\rrun %d/%d' "$run" "$runs" >&2; fi
 done
@@ -104,29 +111,45 @@ median() {
 commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
 echo "Start-up under Xvfb + openbox: $runs starts each, commit $commit, $(nproc) cores," \
     "Debian $(cat /etc/debian_version 2>/dev/null || echo '?')"
-printf '%-18s %12s %12s %12s %12s %14s\n' program "map ms" "paint ms" "paint min" "settled ms" "peak RSS MiB"
-declare -A paint rss settled
+echo "Load average before the runs: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-18s %6s %9s %9s %9s %11s %8s %13s\n' \
+    program starts "map ms" "paint ms" "paint min" "settled ms" "CPU ms" "peak RSS MiB"
+declare -A paint rss settled cpu
 for label in "${labels[@]}"; do
+    count=$(values "$label" 3 | wc -l)
+    if [ "$count" -eq 0 ]; then
+        printf '%-18s %6d  (no start measured)\n' "$label" 0
+        continue
+    fi
     map=$(values "$label" 2 | median)
     paint[$label]=$(values "$label" 3 | median)
     paint_min=$(values "$label" 3 | head -n1)
     settled[$label]=$(values "$label" 4 | median)
     rss[$label]=$(values "$label" 5 | median | awk '{ print $1 / 1024 }')
-    printf '%-18s %12.1f %12.1f %12.1f %12.1f %14.1f\n' "$label" "$map" "${paint[$label]}" "$paint_min" \
-        "${settled[$label]}" "${rss[$label]}"
+    cpu[$label]=$(values "$label" 6 | median)
+    printf '%-18s %6d %9.1f %9.1f %9.1f %11.1f %8.1f %13.1f\n' "$label" "$count" "$map" "${paint[$label]}" \
+        "$paint_min" "${settled[$label]}" "${cpu[$label]}" "${rss[$label]}"
 done
 
 reference=${labels[0]}
 for label in "${labels[@]:1}"; do
+    [ -n "${paint[$label]:-}" ] && [ -n "${paint[$reference]:-}" ] || continue
     awk -v who="$label" -v ref="$reference" -v p="${paint[$label]}" -v p0="${paint[$reference]}" \
-        -v s="${settled[$label]}" -v s0="${settled[$reference]}" -v r="${rss[$label]}" -v r0="${rss[$reference]}" '
+        -v s="${settled[$label]}" -v s0="${settled[$reference]}" -v r="${rss[$label]}" -v r0="${rss[$reference]}" \
+        -v c="${cpu[$label]}" -v c0="${cpu[$reference]}" '
         function verdict(x) { return x <= 1.10 ? "within" : "OVER" }
         BEGIN {
-            printf "%s / %s: paint x%.3f, settled x%.3f, peak RSS x%.3f", who, ref, p / p0, s / s0, r / r0
+            printf "%s / %s: paint x%.3f, settled x%.3f, CPU x%.3f, peak RSS x%.3f", \
+                who, ref, p / p0, s / s0, c / c0, r / r0
             printf "  (target x1.10: paint %s, RSS %s)\n", verdict(p / p0), verdict(r / r0)
         }'
 done
 
 if [ -n "${BENCH_RAW:-}" ]; then
     cp "$results" "$BENCH_RAW"
+fi
+if [ "$failures" -gt 0 ]; then
+    echo "$failures starts failed and are left out:" >&2
+    grep '^firstpaint:' "$work/programs.log" | sort | uniq -c >&2
+    exit 1
 fi

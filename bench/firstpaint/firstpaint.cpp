@@ -1,5 +1,6 @@
 // Starts a program and reports, from outside it, how long its top-level window
-// took to be mapped and painted, and its peak resident memory.
+// took to be mapped and painted, its peak resident memory and the processor
+// time it used.
 //
 // The window is told apart by _NET_WM_PID; "painted" is the first DAMAGE
 // report on it, i.e. the first pixels the program put into its window. The
@@ -11,6 +12,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -49,11 +51,12 @@ void usage()
     std::fprintf(stderr,
         "usage: firstpaint [--idle MS] [--timeout MS] -- PROGRAM [ARG...]\n"
         "       firstpaint --wait-wm [--timeout MS]\n"
-        "Prints: map_ms first_paint_ms last_paint_ms peak_rss_kib\n"
+        "Prints: map_ms first_paint_ms last_paint_ms peak_rss_kib cpu_ms\n"
         "  map_ms          exec to MapNotify of the program's top-level window\n"
         "  first_paint_ms  exec to the first drawing into that window\n"
         "  last_paint_ms   exec to the last drawing before MS (300) of quiet\n"
         "  peak_rss_kib    VmHWM read after the quiet time, before SIGTERM\n"
+        "  cpu_ms          processor time the program used in all, user and system\n"
         "--wait-wm returns once a window manager has announced itself.\n");
     std::exit(2);
 }
@@ -70,17 +73,28 @@ std::optional<long> peakRssKib(pid_t pid)
     return std::nullopt;
 }
 
-void stopProgram(pid_t pid)
+double cpuMs(const rusage &usage)
+{
+    auto ms = [](timeval t) {
+        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Ends the program and returns the processor time all its threads used, in ms.
+double stopProgram(pid_t pid)
 {
     kill(pid, SIGTERM);
+    rusage usage {};
     const double deadline = nowMs() + 2000;
     while (nowMs() < deadline) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid)
-            return;
+        if (wait4(pid, nullptr, WNOHANG, &usage) == pid)
+            return cpuMs(usage);
         usleep(5000);
     }
     kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    wait4(pid, nullptr, 0, &usage);
+    return cpuMs(usage);
 }
 
 class Display
@@ -169,6 +183,7 @@ struct Measure {
     double firstPaintMs = -1;
     double lastPaintMs = -1;
     long peakRssKib = -1;
+    double cpuMs = -1;
 };
 
 Measure launch(char **argv, double idleMs, double timeoutMs)
@@ -253,7 +268,7 @@ Measure launch(char **argv, double idleMs, double timeoutMs)
 
     if (const auto rss = peakRssKib(pid))
         result.peakRssKib = *rss;
-    stopProgram(pid);
+    result.cpuMs = stopProgram(pid);
     return result;
 }
 
@@ -285,7 +300,7 @@ int main(int argc, char **argv)
         usage();
 
     const Measure measure = launch(argv + index, idleMs, timeoutMs);
-    std::printf(
-        "%.3f %.3f %.3f %ld\n", measure.mapMs, measure.firstPaintMs, measure.lastPaintMs, measure.peakRssKib);
+    std::printf("%.3f %.3f %.3f %ld %.3f\n", measure.mapMs, measure.firstPaintMs, measure.lastPaintMs,
+        measure.peakRssKib, measure.cpuMs);
     return 0;
 }
