@@ -151,5 +151,7 @@ fi
 if [ "$failures" -gt 0 ]; then
     echo "$failures starts failed and are left out:" >&2
     grep '^firstpaint:' "$work/programs.log" | sort | uniq -c >&2
-    exit 1
 fi
+for label in "${labels[@]}"; do
+    [ -n "${paint[$label]:-}" ] || exit 1
+done

@@ -23,8 +23,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -137,6 +137,16 @@ public:
         return result;
     }
 
+    bool isMapped(xcb_window_t window) const
+    {
+        const auto cookie = xcb_get_window_attributes(m_connection, window);
+        xcb_get_window_attributes_reply_t *reply =
+            xcb_get_window_attributes_reply(m_connection, cookie, nullptr);
+        const bool mapped = reply && reply->map_state != XCB_MAP_STATE_UNMAPPED;
+        std::free(reply);
+        return mapped;
+    }
+
     void selectInput(xcb_window_t window, uint32_t mask) const
     {
         xcb_change_window_attributes(m_connection, window, XCB_CW_EVENT_MASK, &mask);
@@ -203,8 +213,17 @@ Measure launch(char **argv, double idleMs, double timeoutMs)
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv, environ) != 0)
         fail(std::string("cannot start ") + argv[0]);
     posix_spawn_file_actions_destroy(&actions);
+    // On a busy machine the watcher must still see the window before the
+    // window manager maps it; the program keeps the usual priority. Needs
+    // root; without it the watcher just runs at the usual priority too.
+    setpriority(PRIO_PROCESS, 0, -10);
 
-    std::map<xcb_window_t, xcb_damage_damage_t> watched;
+    auto abandon = [&](const std::string &why) {
+        stopProgram(pid);
+        fail(std::string(argv[0]) + ": " + why);
+    };
+
+    std::set<xcb_window_t> watched;
     xcb_window_t target = XCB_WINDOW_NONE;
     Measure result;
     double lastDamage = 0;
@@ -216,12 +235,19 @@ Measure launch(char **argv, double idleMs, double timeoutMs)
             const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
             if (created->parent != display.root() || watched.count(created->window))
                 return;
+            // Under the grab nobody can map the window between the watch and
+            // the look at its state: mapped already means its MapNotify, and
+            // maybe its first paint, were missed.
+            xcb_grab_server(display.connection());
             display.selectInput(created->window, XCB_EVENT_MASK_STRUCTURE_NOTIFY);
-            const xcb_damage_damage_t damage = xcb_generate_id(display.connection());
-            xcb_damage_create(
-                display.connection(), damage, created->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-            watched[created->window] = damage;
+            xcb_damage_create(display.connection(), xcb_generate_id(display.connection()), created->window,
+                XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+            const bool missed = display.isMapped(created->window);
+            xcb_ungrab_server(display.connection());
             xcb_flush(display.connection());
+            watched.insert(created->window);
+            if (missed && display.cardinal(created->window, wmPid, XCB_ATOM_CARDINAL) == uint32_t(pid))
+                abandon("its window was mapped before it could be watched");
         } else if (type == XCB_MAP_NOTIFY && target == XCB_WINDOW_NONE) {
             const auto *mapped = reinterpret_cast<xcb_map_notify_event_t *>(event);
             if (!watched.count(mapped->window))
@@ -254,12 +280,10 @@ Measure launch(char **argv, double idleMs, double timeoutMs)
         const double now = nowMs();
         if (result.firstPaintMs >= 0 && now - lastDamage >= idleMs)
             break;
-        if (now >= deadline) {
-            stopProgram(pid);
-            fail(std::string(argv[0]) + ": no painted window within the time allowed");
-        }
+        if (now >= deadline)
+            abandon("no painted window within the time allowed");
         if (waitpid(pid, nullptr, WNOHANG) == pid)
-            fail(std::string(argv[0]) + " ended before its window was painted");
+            fail(std::string(argv[0]) + ": ended before its window was painted");
 
         const double until = result.firstPaintMs >= 0 ? lastDamage + idleMs : deadline;
         // Wake up now and then to notice a program that died.
