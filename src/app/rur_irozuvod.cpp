@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/dialogservice.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -41,6 +42,15 @@ QFont smallFont()
     return font;
 }
 
+// A top-level QWidget reads as a mere filler to screen readers; this one is
+// the program's window.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Rur_Irozuvod") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 template<class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
@@ -56,6 +66,8 @@ Rur_Irozuvod::Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QWidget *
         QCoreApplication::exit(0);
     })
 {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
     createControls();
     Form_Load();
 }

@@ -37,14 +37,6 @@ struct WindowFixture {
     int programEnds = 0;
 };
 
-inline QStringList numbers(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list.append(QString::fromLatin1(text));
-    return list;
-}
-
 // What the information row must show for a day, computed apart from the window.
 inline QStringList expectedRow(QDate day)
 {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 // Reads a table of test cases kept beside a test: one case a line, fields
-// separated by " | ", blank lines and lines starting with "#" skipped. In a
+// separated by "|" and trimmed, blank lines and lines starting with "#" skipped. In a
 // field, "\r" and "\n" stand for a carriage return and a line feed, and
 // "<blank>" for a field made of one blank.
 inline QList<QStringList> readCases(const QString &path)
@@ -19,7 +19,7 @@ inline QList<QStringList> readCases(const QString &path)
     for (const QString &line : lines) {
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
-        QStringList fields = line.split(QStringLiteral(" | "));
+        QStringList fields = line.split(u'|');
         for (QString &field : fields) {
             field = field.trimmed();
             field.replace(QLatin1String("\\r"), QLatin1String("\r"));

@@ -1,0 +1,265 @@
+// The window driven as a user drives it: scenarios from window.cases (picks,
+// keys, double-clicks, presses on "M" and "D" with their modifiers, typed
+// answers), checked for the day selected, the information row, every message,
+// the armed count and the focus.
+#include "calendardriver.h"
+#include "casefile.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextCharFormat>
+
+namespace
+{
+
+QDate isoDate(const QString &text)
+{
+    return QDate::fromString(text, Qt::ISODate);
+}
+
+Qt::MouseButton mouseButton(int code)
+{
+    return code == 1 ? Qt::LeftButton : code == 2 ? Qt::RightButton : Qt::MiddleButton;
+}
+
+Qt::KeyboardModifiers modifiers(int code)
+{
+    Qt::KeyboardModifiers held;
+    held.setFlag(Qt::ShiftModifier, code & 1);
+    held.setFlag(Qt::ControlModifier, code & 2);
+    held.setFlag(Qt::AltModifier, code & 4);
+    return held;
+}
+
+Dates::Interval interval(const QString &code)
+{
+    return code == QLatin1String("q") ? Dates::Interval::Quarter
+        : code == QLatin1String("ww") ? Dates::Interval::Week
+                                      : Dates::Interval::Day;
+}
+
+// Runs one action of a scenario, as a user would where a user can.
+void act(WindowFixture &f, const QString &action)
+{
+    CalendarDriver calendar(f.window.calendar());
+    const QString verb = action.section(u':', 0, 0);
+    const QString arg = action.section(u':', 1);
+    const QStringList args = arg.split(u',');
+    if (verb == QLatin1String("M") || verb == QLatin1String("D")) {
+        auto *button = f.window.findChild<QPushButton *>(
+            verb == QLatin1String("M") ? QStringLiteral("Cmd_Oggi") : QStringLiteral("Cmd_Diff"));
+        const Qt::MouseButton pressed = mouseButton(args[0].toInt());
+        QTest::mousePress(button, pressed, modifiers(args[1].toInt()));
+        QTest::mouseRelease(button, pressed, modifiers(args[1].toInt()));
+        QVERIFY(!button->isDown());
+    } else if (verb == QLatin1String("dbl")) {
+        QTest::mouseDClick(f.window.findChild<QLabel *>(arg), Qt::LeftButton);
+    } else if (verb == QLatin1String("pick")) {
+        QVERIFY(calendar.click(isoDate(arg)));
+    } else if (verb == QLatin1String("key")) {
+        calendar.key(arg == QLatin1String("Right") ? Qt::Key_Right : Qt::Key_Down);
+    } else if (verb == QLatin1String("type")) {
+        calendar.view()->setFocus(); // a user types on the grid when it has the focus
+        for (QChar digit : arg)
+            QTest::keyClick(calendar.view(), digit.toLatin1());
+        QTest::keyClick(calendar.view(), Qt::Key_Return);
+    } else if (verb == QLatin1String("next") || verb == QLatin1String("prev")) {
+        calendar.header(verb == QLatin1String("next") ? "qt_calendar_nextmonth" : "qt_calendar_prevmonth");
+    } else if (verb == QLatin1String("shift")) {
+        f.window.Shift_Date(interval(args[0]), static_cast<Integer>(args[1].toInt()));
+    } else if (verb == QLatin1String("info")) {
+        QTest::mouseClick(f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Info")), Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable(QStringLiteral("unknown action ") + action));
+    }
+}
+
+QStringList listField(const QString &field)
+{
+    return field == QLatin1String("-") ? QStringList() : field.split(QStringLiteral(" ; "));
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scenarios_data();
+    void scenarios();
+    void prompts_data();
+    void prompts();
+    void promptsFollowTheWindow();
+    void closeEndsTheProgram();
+    void captionsAreReadWhenUsed();
+    void layoutAndAccessibleNames();
+};
+
+void TestWindow::scenarios_data()
+{
+    for (const char *column : {"today", "first", "actions", "answers", "after", "messages", "armed", "focus"})
+        QTest::addColumn<QString>(column);
+    for (const QStringList &row : readCases(QFINDTESTDATA("window.cases")))
+        QTest::newRow(qPrintable(row[0]))
+            << row[1] << row[2] << row[3] << row[4] << row[5] << row[6] << row[7] << row[8];
+}
+
+void TestWindow::scenarios()
+{
+    QFETCH(QString, today);
+    QFETCH(QString, first);
+    QFETCH(QString, actions);
+    QFETCH(QString, answers);
+    QFETCH(QString, after);
+    QFETCH(QString, messages);
+    QFETCH(QString, armed);
+    QFETCH(QString, focus);
+
+    WindowFixture f(isoDate(today));
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QCOMPARE(f.row(), expectedRow(isoDate(today)));
+    if (first != QLatin1String("-"))
+        f.select(isoDate(first));
+    auto *info = f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Info"));
+    info->setFocus();
+    for (const QString &answer : listField(answers))
+        f.dialogs.answers << (answer == QLatin1String("<cancel>") ? QString() : answer);
+    // Whatever a message says, the row behind it already shows the day selected.
+    f.dialogs.whileMessageOpen = [&](const RecordedMessage &) {
+        QCOMPARE(f.row(), expectedRow(f.selected()));
+    };
+
+    // Every pick by the user raises one Click; writes from code raise none.
+    QSignalSpy clicks(f.window.calendar(), &Calendar::click);
+    int picks = 0;
+    for (const QString &action : actions.split(u' ', Qt::SkipEmptyParts)) {
+        if (action == QLatin1String("-"))
+            break;
+        if (action.startsWith(QLatin1String("pick")) || action.startsWith(QLatin1String("key")) ||
+            action.startsWith(QLatin1String("type")))
+            ++picks;
+        act(f, action);
+        if (QTest::currentTestFailed())
+            return;
+    }
+
+    QCOMPARE(clicks.count(), picks);
+    QCOMPARE(f.selected(), isoDate(after));
+    QCOMPARE(f.row(), expectedRow(isoDate(after)));
+    const QStringList expected = listField(messages);
+    QCOMPARE(f.dialogs.messages.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        const RecordedMessage &shown = f.dialogs.messages[i];
+        if (expected[i].startsWith(u'[')) {
+            QCOMPARE(shown.title, expected[i].mid(1, expected[i].size() - 2));
+            QCOMPARE(shown.style, MessageStyle::Information);
+        } else if (expected[i].startsWith(QLatin1String("Attenzione: "))) {
+            QCOMPARE(shown.prompt, expected[i]);
+            QCOMPARE(shown.style, MessageStyle::Warning);
+            QCOMPARE(shown.title, QStringLiteral("Fastorio"));
+        } else {
+            QCOMPARE(shown.prompt, expected[i]);
+            QCOMPARE(shown.style, MessageStyle::Information);
+            QCOMPARE(shown.title, QStringLiteral("Calcolo del numero di giorni tra due date"));
+        }
+    }
+    QCOMPARE(f.window.formState().DiffPending, armed == QLatin1String("1"));
+    QCOMPARE(f.window.calendar()->isAncestorOf(QApplication::focusWidget()), focus == QLatin1String("cal"));
+}
+
+void TestWindow::prompts_data()
+{
+    for (const char *column : {"action", "prompt", "title", "defaultText"})
+        QTest::addColumn<QString>(column);
+    for (const QStringList &row : readCases(QFINDTESTDATA("prompts.cases")))
+        QTest::newRow(qPrintable(row[0])) << row[0] << row[1] << row[2] << row.value(3);
+}
+
+void TestWindow::prompts()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, prompt);
+    QFETCH(QString, title);
+    QFETCH(QString, defaultText);
+    WindowFixture f(QDate(2026, 12, 5));
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.select(QDate(1999, 3, 10));
+    act(f, action);
+    QCOMPARE(f.dialogs.prompts.size(), 1);
+    QCOMPARE(f.dialogs.prompts[0].prompt, prompt);
+    QCOMPARE(f.dialogs.prompts[0].title, title);
+    QCOMPARE(f.dialogs.prompts[0].defaultText, defaultText);
+}
+
+void TestWindow::promptsFollowTheWindow()
+{
+    WindowFixture f;
+    f.window.show();
+    f.window.move(80, 60); // 1200 and 900 twips
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QTRY_COMPARE(f.window.frameGeometry().topLeft(), QPoint(80, 60));
+    f.window.Find_Week();
+    QCOMPARE(f.dialogs.prompts[0].leftTwips, 1550);
+    QCOMPARE(f.dialogs.prompts[0].topTwips, 1500);
+
+    f.window.move(2167, 100); // 32505 twips: left + 350 does not fit 16 bits
+    QTRY_COMPARE(f.window.frameGeometry().x(), 2167);
+    f.window.Cmd_Oggi_MouseDown(2, 1);
+    QCOMPARE(f.dialogs.prompts[1].leftTwips, 1550);
+    QCOMPARE(f.dialogs.prompts[1].topTwips, 2100);
+}
+
+void TestWindow::closeEndsTheProgram()
+{
+    WindowFixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.window.Cmd_Diff_MouseDown(1, 0);
+    QVERIFY(!f.window.close()); // refused as a close: the program ends instead
+    QCOMPARE(f.programEnds, 1);
+    QVERIFY(f.dialogs.order.isEmpty());
+}
+
+void TestWindow::captionsAreReadWhenUsed()
+{
+    WindowFixture f;
+    f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Oggi"))->setText(QStringLiteral("Oggi"));
+    f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Diff"))->setText(QStringLiteral("Diff"));
+    f.window.Cmd_Info_Click();
+    f.window.Cmd_Diff_MouseDown(2, 0);
+    QVERIFY(f.dialogs.messages[0].prompt.contains(QStringLiteral("i tasti Oggi e Diff sarà possibile\r")));
+    QCOMPARE(f.dialogs.messages[1].title, QStringLiteral("Funzioni del tasto Diff"));
+}
+
+// The calendar's look; controls on the twips grid (15 to a pixel) with Italian
+// accessible names and descriptions, a value box's name being its number.
+void TestWindow::layoutAndAccessibleNames()
+{
+    WindowFixture f(QDate(2010, 5, 31));
+    QCOMPARE(f.window.size(), QSize(403, 255));
+    const QCalendarWidget *grid = f.window.calendar()->calendarWidget();
+    QCOMPARE(grid->firstDayOfWeek(), Qt::Monday);
+    QCOMPARE(grid->locale().language(), QLocale::Italian);
+    QVERIFY(!grid->weekdayTextFormat(Qt::Sunday).hasProperty(QTextFormat::ForegroundBrush)); // not red
+    QCOMPARE(CalendarDriver(f.window.calendar()).view()->palette().color(QPalette::Text), QColor(0, 0, 160));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&f.window)->role(), QAccessible::Window);
+    for (const QStringList &row : readCases(QFINDTESTDATA("controls.cases"))) {
+        auto *widget = f.window.findChild<QWidget *>(row[0]);
+        QVERIFY2(widget, qPrintable(row[0]));
+        const QStringList twips = row[1].split(u' ');
+        const QRect expected(qRound(twips[0].toInt() / 15.0), qRound(twips[1].toInt() / 15.0),
+            qRound(twips[2].toInt() / 15.0), qRound(twips[3].toInt() / 15.0));
+        QCOMPARE(widget->geometry(), expected);
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(node->text(QAccessible::Name), row[2]);
+        QCOMPARE(node->text(QAccessible::Description), row[3]);
+    }
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
