@@ -134,9 +134,7 @@ def main():
     problems = []
     try:
         app = wait_for("application 'fastorio' on the accessibility bus", the_application)
-        # The window is a plain QWidget, which Qt 6.4 shows as a filler
-        # rather than a frame: it is found by its title alone.
-        window = wait_for("window 'Fastorio'", lambda: top_level(app, None, "Fastorio"))
+        window = wait_for("window 'Fastorio'", lambda: top_level(app, pyatspi.ROLE_FRAME, "Fastorio"))
         check_window(window, started_on, problems)
         check_about_box(app, window, problems)
     except Unreadable as error:
