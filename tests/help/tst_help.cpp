@@ -1,0 +1,51 @@
+#include "casefile.h"
+#include "help/about.h"
+#include "help/buttonhelp.h"
+
+#include <QTest>
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The EXPECTED_ definitions come from project(), like the generated header.
+    void versionComesFromTheBuild()
+    {
+        const VersionInfo info = programVersionInfo();
+        QCOMPARE(info.productName, QString::fromUtf8(EXPECTED_PRODUCT));
+        QCOMPARE(QStringLiteral("%1.%2.%3").arg(info.major).arg(info.minor).arg(info.revision),
+            QString::fromUtf8(EXPECTED_VERSION));
+        QCOMPARE(info.description, QString::fromUtf8(EXPECTED_DESCRIPTION));
+        QCOMPARE(info.legalNotice, QString::fromUtf8(EXPECTED_LEGAL_NOTICE));
+    }
+
+    // A golden file holds a message line by line; the messages break lines
+    // with single carriage returns and end without one.
+    void goldenTexts()
+    {
+        const auto lines = [](const QString &path) {
+            return readText(path).trimmed().split(u'\n');
+        };
+        QCOMPARE(buttonHelpText(TodayButtonHelp).split(u'\r'), lines(QFINDTESTDATA("help-today.txt")));
+        QCOMPARE(buttonHelpText(DiffButtonHelp).split(u'\r'), lines(QFINDTESTDATA("help-diff.txt")));
+        QCOMPARE(aboutText(programVersionInfo(), QStringLiteral("M"), QStringLiteral("D")).split(u'\r'),
+            lines(QFINDTESTDATA("about.txt")));
+    }
+
+    void captionsAndVersionNumbers()
+    {
+        const VersionInfo program = programVersionInfo();
+        const VersionInfo info {program.productName, 2, 1, 3, program.description, program.legalNotice};
+        const QStringList lines =
+            aboutText(info, QStringLiteral("Oggi"), QStringLiteral("Diff")).split(u'\r');
+        QCOMPARE(lines.value(0), QStringLiteral("Fastorio - Versione 2.13"));
+        QCOMPARE(lines.value(6),
+            QStringLiteral("Selezionando con il tasto destro del mouse i tasti Oggi e Diff sarà possibile"));
+        QCOMPARE(buttonHelpTitle(QStringLiteral("Oggi")), QStringLiteral("Funzioni del tasto Oggi"));
+        QCOMPARE(aboutTitle(), QStringLiteral("Informazioni su..."));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestHelp)
+#include "tst_help.moc"
