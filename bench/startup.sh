@@ -41,14 +41,16 @@ firstpaint=$build_dir/bench/firstpaint/firstpaint
 for tool in "$firstpaint" "${programs[@]}"; do
     [ -x "$tool" ] || { echo "startup.sh: $tool is missing; build it first (bench/run does)" >&2; exit 1; }
 done
-for tool in Xvfb openbox; do
+for tool in Xvfb openbox dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "startup.sh: $tool is not installed (bench/run installs it)" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
 xvfb_pid=
 openbox_pid=
+bus_pid=
 cleanup() {
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
     [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
@@ -70,10 +72,21 @@ openbox --sm-disable >"$work/openbox.log" 2>&1 &
 openbox_pid=$!
 "$firstpaint" --wait-wm --timeout 10000
 
-# The programs see a plain desktop session: no test platform, a private runtime dir.
+# The programs see a plain desktop session: no test platform, a private
+# runtime dir and a session bus. Without a bus address Qt's D-Bus thread forks
+# to autolaunch one on every start, which no desktop does.
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
+bus_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/bus" ] && break
+    sleep 0.05
+done
+[ -s "$work/bus" ] || { echo "startup.sh: dbus-daemon did not start:" >&2; cat "$work/bus.log" >&2; exit 1; }
+export DBUS_SESSION_BUS_ADDRESS
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 
 measure() {
     "$firstpaint" -- "$1" 2>>"$work/programs.log"
@@ -108,8 +121,10 @@ median() {
     awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)
-echo "Start-up under Xvfb + openbox: $runs starts each, commit $commit, $(nproc) cores," \
+# The sources BUILD_DIR was configured from; "-dirty" when they differ from their commit.
+source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build_dir/CMakeCache.txt" 2>/dev/null || true)
+commit=$(git -C "${source_dir:-$repo}" describe --always --dirty 2>/dev/null || echo "unknown")
+echo "Start-up under Xvfb + openbox: $runs starts each, sources $commit, $(nproc) cores," \
     "Debian $(cat /etc/debian_version 2>/dev/null || echo '?')"
 echo "Load average before the runs: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-18s %6s %9s %9s %9s %11s %8s %13s\n' \

@@ -9,6 +9,7 @@
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -21,12 +22,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <set>
 #include <string>
-#include <vector>
 
 extern char **environ;
 
