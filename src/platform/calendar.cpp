@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QLocale>
@@ -17,9 +18,14 @@ namespace
 
 const QColor DarkBlue(0, 0, 160);
 
+// Arial where it is installed; otherwise its metric twin from fonts-liberation,
+// named outright so that no font substitution runs at start-up.
 QFont arial(qreal points, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Arial"))
+        ? QStringLiteral("Arial")
+        : QStringLiteral("Liberation Sans");
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -78,17 +84,26 @@ void Calendar::applyLook()
         const QColor buttonFace = palette.color(QPalette::Button);
         palette.setColor(QPalette::Base, buttonFace);
         palette.setColor(QPalette::AlternateBase, buttonFace);
+        palette.setColor(QPalette::Mid, palette.color(QPalette::Dark)); // grid lines: button shadow
         // The disabled colour stays grey: Qt paints the days of the months
         // around the one shown with it.
         palette.setColor(QPalette::Active, QPalette::Text, DarkBlue);
         palette.setColor(QPalette::Inactive, QPalette::Text, DarkBlue);
         grid->setPalette(palette);
     }
-    m_widget->setStyleSheet(
-        QStringLiteral("#qt_calendar_navigationbar { background-color: palette(button); }"
-                       "#qt_calendar_navigationbar QToolButton { color: rgb(0, 0, 160); font-family: Arial;"
-                       " font-size: 12pt; font-weight: bold; }"
-                       "#qt_calendar_calendarview { gridline-color: palette(dark); }"));
+
+    // The header: button-face background, title in dark blue. Its month and
+    // year buttons draw their text in the highlighted-text colour.
+    if (auto *bar = m_widget->findChild<QWidget *>(QStringLiteral("qt_calendar_navigationbar"))) {
+        bar->setBackgroundRole(QPalette::Button);
+        QPalette palette = bar->palette();
+        palette.setColor(QPalette::HighlightedText, DarkBlue);
+        bar->setPalette(palette);
+        for (const char *name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
+            if (auto *button = bar->findChild<QWidget *>(QLatin1String(name)))
+                button->setFont(arial(12, true));
+        }
+    }
 }
 
 void Calendar::setHeaderLeftInset(int pixels)
