@@ -176,8 +176,8 @@ void Rur_Irozuvod::Form_Load()
     m_state.DiffStartDate = m_clock.now().date();
     m_state.DiffEndDate = m_state.DiffStartDate;
     m_state.DiffPending = false;
-    // A refused write (day 31 while a shorter month is shown) changes nothing;
-    // the write of the whole date that follows decides the day shown.
+    // The clock is read anew for every write; the write of the whole date
+    // decides the day shown, whatever the three before it achieved.
     m_calendar->setDay(static_cast<Integer>(m_clock.now().date().day()));
     m_calendar->setMonth(static_cast<Integer>(m_clock.now().date().month()));
     m_calendar->setYear(static_cast<Integer>(m_clock.now().date().year()));
