@@ -56,7 +56,7 @@ Calendar::Calendar(QWidget *parent) : QWidget(parent), m_widget(new QCalendarWid
     connect(m_widget, &QCalendarWidget::selectionChanged, this, &Calendar::onSelectionChanged);
     connect(m_widget, &QCalendarWidget::clicked, this, &Calendar::onClicked);
 
-    selectFromCode(m_widget->selectedDate());
+    nameDate(m_widget->selectedDate());
 }
 
 void Calendar::applyLook()
@@ -126,6 +126,7 @@ bool Calendar::setValue(QDate date)
     if (!Dates::inRange(date))
         return false;
     selectFromCode(date);
+    nameDate(date);
     return true;
 }
 
@@ -171,10 +172,17 @@ bool Calendar::selectNamedDate()
     const QDate date(m_namedYear, m_namedMonth, std::min(m_namedDay, lastDay));
     if (!Dates::inRange(date))
         return false;
-    const int namedDay = m_namedDay;
     selectFromCode(date);
-    m_namedDay = namedDay;
     return true;
+}
+
+// The date that day, month and year writes start from: the one selected last
+// by any other means.
+void Calendar::nameDate(QDate date)
+{
+    m_namedDay = date.day();
+    m_namedMonth = date.month();
+    m_namedYear = date.year();
 }
 
 void Calendar::selectFromCode(QDate date)
@@ -190,19 +198,13 @@ void Calendar::selectFromCode(QDate date)
         m_widget->setSelectedDate(date);
     m_widget->setCurrentPage(date.year(), date.month());
     m_writingFromCode = false;
-    m_namedDay = date.day();
-    m_namedMonth = date.month();
-    m_namedYear = date.year();
 }
 
 void Calendar::onSelectionChanged()
 {
     if (m_writingFromCode)
         return;
-    const QDate date = value();
-    m_namedDay = date.day();
-    m_namedMonth = date.month();
-    m_namedYear = date.year();
+    nameDate(value());
     // A change made by the mouse is followed by clicked(), which raises the Click.
     if (!m_releasingMouse)
         Q_EMIT click();

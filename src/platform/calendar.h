@@ -48,6 +48,7 @@ protected:
 private:
     void applyLook();
     bool selectNamedDate();
+    void nameDate(QDate date);
     void selectFromCode(QDate date);
     void onSelectionChanged();
     void onClicked();
