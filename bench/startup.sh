@@ -58,14 +58,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# wait_for_line FILE WHAT LOG: waits up to 10 s for FILE to get its first line.
+wait_for_line() {
+    for _ in $(seq 100); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    echo "startup.sh: $2 did not start:" >&2
+    cat "$3" >&2
+    exit 1
+}
+
 # Xvfb picks a free display itself and writes its number to fd 3.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "startup.sh: Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+wait_for_line "$work/display" Xvfb "$work/xvfb.log"
 export DISPLAY=:$(head -n1 "$work/display")
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
@@ -80,11 +87,7 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
 bus_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/bus" ] && break
-    sleep 0.05
-done
-[ -s "$work/bus" ] || { echo "startup.sh: dbus-daemon did not start:" >&2; cat "$work/bus.log" >&2; exit 1; }
+wait_for_line "$work/bus" dbus-daemon "$work/bus.log"
 export DBUS_SESSION_BUS_ADDRESS
 DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 

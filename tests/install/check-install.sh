@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # check-install.sh BUILD_DIR: installs the build into a scratch prefix, checks
 # that the desktop finds everything the desktop entry names, then starts the
-# installed program on a virtual X display and waits for its window.
+# installed program and waits for its window. Run it under
+# tests/support/with-xvfb.sh, which gives it a display.
 source "$(dirname "$0")/common.sh"
-need_tools cmake appstreamcli Xvfb xdotool
+need_tools cmake appstreamcli xdotool
+[ -n "${DISPLAY:-}" ] || fail "no X display: run under tests/support/with-xvfb.sh"
 
 build=$1
 prefix=$scratch/usr
@@ -34,19 +36,7 @@ done
 # The tree as a software centre reads it: metainfo, desktop entry and icon together.
 appstreamcli validate-tree --no-net --strict "$scratch" || fail "appstreamcli rejects the installed tree"
 
-# Xvfb picks a free display and writes its number to fd 3 once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-trap 'kill "${app:-}" "$xvfb" 2>/dev/null; wait; rm -rf "$scratch"' EXIT
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start:"$'\n'"$(cat "$scratch/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$scratch/display" ] || fail "Xvfb gave no display within 10 s"
-DISPLAY=:$(cat "$scratch/display")
-export DISPLAY
-
+trap 'kill "${app:-}" 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$program" >"$scratch/app.log" 2>&1 &
 app=$!
 window=
