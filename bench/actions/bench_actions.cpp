@@ -83,7 +83,7 @@ void BenchActions::holidayList()
     f.dialogs.answers = {QStringLiteral("2010")};
     f.window.Cmd_Oggi_MouseDown(2, 2);
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QCOMPARE(f.dialogs.messages.first().title, holidayListTitle(2010));
+    QCOMPARE(f.dialogs.messages.first().title, Feasts::holidayListTitle(2010));
     QVERIFY(f.dialogs.messages.first().prompt.contains(QStringLiteral("Pasqua")));
 
     QBENCHMARK
@@ -103,7 +103,7 @@ void BenchActions::dateDifference()
     f.dialogs.answers = {WeekFar};
     f.window.Lab_Week_DblClick(1);
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QCOMPARE(f.dialogs.messages.first().title, dayDiffTitle());
+    QCOMPARE(f.dialogs.messages.first().title, DayInfo::dayDiffTitle());
     // 1 March to 31 May 2010: 30 + 30 + 31 days.
     QVERIFY(f.dialogs.messages.first().prompt.endsWith(QStringLiteral(" 91 giorni")));
     QVERIFY(!f.window.formState().DiffPending);

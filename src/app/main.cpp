@@ -1,6 +1,6 @@
+#include "app/qtdialogservice.h"
 #include "app/rur_irozuvod.h"
 #include "platform/clock.h"
-#include "platform/qtdialogservice.h"
 
 #include <QApplication>
 

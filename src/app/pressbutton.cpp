@@ -1,5 +1,7 @@
 #include "pressbutton.h"
 
+#include "platform/mouse.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 
@@ -9,11 +11,11 @@ Integer PressButton::buttonCode(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
+        return Mouse::LeftButton;
     case Qt::RightButton:
-        return 2;
+        return Mouse::RightButton;
     case Qt::MiddleButton:
-        return 4;
+        return Mouse::MiddleButton;
     default:
         return 0;
     }
@@ -21,13 +23,13 @@ Integer PressButton::buttonCode(Qt::MouseButton button)
 
 Integer PressButton::shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    Integer code = 0;
+    Integer code = Mouse::NoKeys;
     if (modifiers & Qt::ShiftModifier)
-        code |= 1;
+        code |= Mouse::ShiftKey;
     if (modifiers & Qt::ControlModifier)
-        code |= 2;
+        code |= Mouse::CtrlKey;
     if (modifiers & Qt::AltModifier)
-        code |= 4;
+        code |= Mouse::AltKey;
     return code;
 }
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 // A push button that acts on the mouse press and reports which button went
-// down (1 left, 2 right, 4 middle) and the keys held (1 Shift, 2 Ctrl, 4 Alt).
+// down and the keys held, as the codes of Mouse.
 class PressButton : public QPushButton
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "rur_irozuvod.h"
 
+#include "app/calendar.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 #include "dayinfo/daydiff.h"
@@ -9,7 +10,6 @@
 #include "help/about.h"
 #include "help/buttonhelp.h"
 #include "navigation/numberentry.h"
-#include "platform/calendar.h"
 #include "platform/clock.h"
 #include "platform/dialogservice.h"
 
@@ -50,13 +50,6 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
-
-template<class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template<class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 
@@ -173,15 +166,12 @@ void Rur_Irozuvod::createControls()
 
 void Rur_Irozuvod::Form_Load()
 {
-    m_state.DiffStartDate = m_clock.now().date();
-    m_state.DiffEndDate = m_state.DiffStartDate;
+    // One reading of the clock decides the day shown and the first count's start.
+    const QDate today = m_clock.now().date();
+    m_state.DiffStartDate = today;
+    m_state.DiffEndDate = today;
     m_state.DiffPending = false;
-    // The clock is read anew for every write; the write of the whole date
-    // decides the day shown, whatever the three before it achieved.
-    m_calendar->setDay(static_cast<Integer>(m_clock.now().date().day()));
-    m_calendar->setMonth(static_cast<Integer>(m_clock.now().date().month()));
-    m_calendar->setYear(static_cast<Integer>(m_clock.now().date().year()));
-    m_calendar->setValue(m_clock.now().date());
+    m_calendar->setValue(today);
     m_calendar->refresh();
     Update_DayInfo();
     repaint();
@@ -221,8 +211,8 @@ void Rur_Irozuvod::completeDayDiff()
 {
     m_state.DiffPending = false;
     m_state.DiffEndDate = m_calendar->value();
-    m_dialogs.msgBox(dayDiffMessage(m_state.DiffStartDate, m_state.DiffEndDate), MessageStyle::Information,
-        dayDiffTitle());
+    m_dialogs.msgBox(DayInfo::dayDiffMessage(m_state.DiffStartDate, m_state.DiffEndDate),
+        MessageStyle::Information, DayInfo::dayDiffTitle());
     // The day that ends a count starts the next one: the first day of a count
     // is always the day shown when "D" is pressed.
     m_state.DiffStartDate = m_state.DiffEndDate;
@@ -290,64 +280,23 @@ void Rur_Irozuvod::askNumber(const Navigation::NumberEntry &entry)
     Set_InputPos();
     const QString answer = m_dialogs.inputBox(
         Navigation::promptText(entry), entry.title, QString(), m_state.InputPosX, m_state.InputPosY);
-    const Navigation::Outcome outcome = Navigation::readEntry(entry, answer, m_clock.now().date().year());
-    std::visit(Overloaded {
-                   [](const Navigation::NoAction &) {},
-                   [this](const Navigation::MoveBy &move) {
+    std::visit(Answer::Overloaded {
+                   [](Answer::NoAction) {},
+                   [this](Navigation::MoveBy move) {
                        Shift_Date(move.interval, move.count);
                    },
-                   [this](const Navigation::JumpTo &jump) {
-                       jumpTo(jump.date);
+                   [this](const Answer::JumpTo &jump) {
+                       goTo(jump.date);
                    },
-                   [this](const Navigation::Warn &warning) {
+                   [this](const Answer::Warn &warning) {
                        warn(warning.text);
                    },
                },
-        outcome);
+        Navigation::readEntry(entry, answer, m_clock.now().date().year()));
 }
 
-// Absolute jumps write day, month and year and leave the focus where it is.
-void Rur_Irozuvod::jumpTo(QDate date)
-{
-    m_calendar->setDay(static_cast<Integer>(date.day()));
-    m_calendar->setMonth(static_cast<Integer>(date.month()));
-    m_calendar->setYear(static_cast<Integer>(date.year()));
-    m_calendar->refresh();
-    Update_DayInfo();
-}
-
-void Rur_Irozuvod::Cmd_Oggi_MouseDown(Integer button, Integer shift)
-{
-    switch (todayGesture(button, shift)) {
-    case TodayGesture::GoToToday:
-        goTo(m_clock.now().date());
-        break;
-    case TodayGesture::GoToTypedDate:
-        if (!goToTypedDate())
-            return;
-        break;
-    case TodayGesture::ShowHelp:
-        Show_ButtonHelp(1);
-        break;
-    case TodayGesture::GoToEaster:
-        if (!askYear(easterPromptText(), easterPromptTitle(), [this](Integer year) {
-                goTo(Calc_Easter(year));
-            }))
-            return;
-        break;
-    case TodayGesture::ShowHolidays:
-        if (!askYear(holidaysPromptText(), holidaysPromptTitle(), [this](Integer year) {
-                Show_Holidays(year);
-            }))
-            return;
-        break;
-    case TodayGesture::None:
-        break;
-    }
-    m_calendar->setFocus();
-}
-
-// The moves of the "M" button write the whole date at once.
+// Jumps write the whole date, repaint and refresh the row; the focus stays
+// where it is.
 void Rur_Irozuvod::goTo(QDate date)
 {
     m_calendar->setValue(date);
@@ -355,19 +304,59 @@ void Rur_Irozuvod::goTo(QDate date)
     Update_DayInfo();
 }
 
-// False when the prompt was cancelled: the press then ends at once.
+void Rur_Irozuvod::Cmd_Oggi_MouseDown(Integer button, Integer shift)
+{
+    using Feasts::TodayAction;
+    const std::optional<TodayAction> action = Mouse::actionFor(Feasts::todayGestures(), button, shift);
+    bool answered = true;
+    switch (action.value_or(TodayAction::None)) {
+    case TodayAction::None:
+        break;
+    case TodayAction::GoToToday:
+        goTo(m_clock.now().date());
+        break;
+    case TodayAction::GoToTypedDate:
+        answered = goToTypedDate();
+        break;
+    case TodayAction::GoToEaster:
+        answered = askYear(Feasts::easterPromptText(), Feasts::easterPromptTitle(), [this](Integer year) {
+            goTo(Feasts::Calc_Easter(year));
+        });
+        break;
+    case TodayAction::ShowHolidays:
+        answered = askYear(Feasts::holidaysPromptText(), Feasts::holidaysPromptTitle(), [this](Integer year) {
+            Show_Holidays(year);
+        });
+        break;
+    case TodayAction::ShowHelp:
+        Show_ButtonHelp(Help::TodayButtonHelp);
+        break;
+    }
+    // A cancelled prompt ends the press at once, the focus left where it was.
+    if (answered)
+        m_calendar->setFocus();
+}
+
+// False when the prompt was cancelled.
 bool Rur_Irozuvod::goToTypedDate()
 {
     Set_InputPos();
-    const QString answer = m_dialogs.inputBox(datePromptText(), datePromptTitle(),
+    const QString answer = m_dialogs.inputBox(Feasts::datePromptText(), Feasts::datePromptTitle(),
         Dates::dateToText(m_clock.now().date()), m_state.InputPosX, m_state.InputPosY);
-    if (answer.isEmpty())
-        return false;
-    if (const auto date = Dates::textToDate(answer))
-        goTo(*date);
-    else
-        warn(invalidDateMessage());
-    return true;
+    return std::visit(Answer::Overloaded {
+                          [](Answer::NoAction) {
+                              return false;
+                          },
+                          [this](const Answer::JumpTo &jump) {
+                              goTo(jump.date);
+                              return true;
+                          },
+                          [this](const Answer::Warn &warning) {
+                              warn(warning.text);
+                              return true;
+                          },
+                      },
+        Feasts::readDateAnswer(answer));
 }
 
 // False when the prompt was cancelled or the answer is not a number.
@@ -375,54 +364,65 @@ bool Rur_Irozuvod::askYear(
     const QString &prompt, const QString &title, const std::function<void(Integer)> &accept)
 {
     Set_InputPos();
-    const QString defaultText = defaultYearText(m_calendar->year(), m_clock.now().date().year());
+    const QString defaultText = Feasts::defaultYearText(m_calendar->year(), m_clock.now().date().year());
     const QString answer =
         m_dialogs.inputBox(prompt, title, defaultText, m_state.InputPosX, m_state.InputPosY);
-    const YearAnswer year = readYearAnswer(answer);
-    switch (year.kind) {
-    case YearAnswer::EarlyEnd:
-        return false;
-    case YearAnswer::Invalid:
-        warn(invalidYearMessage());
-        break;
-    case YearAnswer::Accepted:
-        accept(year.year);
-        break;
-    }
-    return true;
+    return std::visit(Answer::Overloaded {
+                          [](Answer::NoAction) {
+                              return false;
+                          },
+                          [&accept](Feasts::Year year) {
+                              accept(year.value);
+                              return true;
+                          },
+                          [this](const Answer::Warn &warning) {
+                              warn(warning.text);
+                              return true;
+                          },
+                      },
+        Feasts::readYearAnswer(answer));
 }
 
 void Rur_Irozuvod::Cmd_Diff_MouseDown(Integer button, Integer shift)
 {
-    if (button == 1 && shift == 0)
-        m_state.DiffPending = true;
-    if (button == 1 && shift == 1)
-        m_state.DiffPending = false;
-    if (button == 2 && shift == 0)
-        Show_ButtonHelp(2);
+    if (const auto action = Mouse::actionFor(DayInfo::diffGestures(), button, shift)) {
+        switch (*action) {
+        case DayInfo::DiffAction::Arm:
+            m_state.DiffPending = true;
+            break;
+        case DayInfo::DiffAction::Disarm:
+            m_state.DiffPending = false;
+            break;
+        case DayInfo::DiffAction::ShowHelp:
+            Show_ButtonHelp(Help::DiffButtonHelp);
+            break;
+        }
+    }
     m_calendar->setFocus();
 }
 
 void Rur_Irozuvod::Cmd_Info_Click()
 {
-    m_dialogs.msgBox(aboutText(programVersionInfo(), m_cmdOggi->text(), m_cmdDiff->text()),
-        MessageStyle::Information, aboutTitle());
+    m_dialogs.msgBox(Help::aboutText(Help::programVersionInfo(), m_cmdOggi->text(), m_cmdDiff->text()),
+        MessageStyle::Information, Help::aboutTitle());
     m_calendar->setFocus();
 }
 
 void Rur_Irozuvod::Show_ButtonHelp(Integer selector)
 {
     QString caption;
-    if (selector == 1)
+    if (selector == Help::TodayButtonHelp)
         caption = m_cmdOggi->text();
-    else if (selector == 2)
+    else if (selector == Help::DiffButtonHelp)
         caption = m_cmdDiff->text();
-    m_dialogs.msgBox(buttonHelpText(selector), MessageStyle::Information, buttonHelpTitle(caption));
+    m_dialogs.msgBox(
+        Help::buttonHelpText(selector), MessageStyle::Information, Help::buttonHelpTitle(caption));
 }
 
 void Rur_Irozuvod::Show_Holidays(Integer year)
 {
-    m_dialogs.msgBox(holidayListText(year), MessageStyle::Information, holidayListTitle(year));
+    m_dialogs.msgBox(
+        Feasts::holidayListText(year), MessageStyle::Information, Feasts::holidayListTitle(year));
 }
 
 void Rur_Irozuvod::warn(const QString &text)

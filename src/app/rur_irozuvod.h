@@ -65,7 +65,6 @@ private:
     void Form_QueryUnload(bool &cancel);
 
     void askNumber(const Navigation::NumberEntry &entry);
-    void jumpTo(QDate date);
     void goTo(QDate date);
     bool goToTypedDate();
     bool askYear(const QString &prompt, const QString &title, const std::function<void(Integer)> &accept);

@@ -4,6 +4,25 @@
 
 #include <cstdlib>
 
+namespace DayInfo
+{
+
+const std::array<Mouse::Gesture<DiffAction>, 3> &diffGestures()
+{
+    using namespace Mouse;
+    static constexpr std::array<Gesture<DiffAction>, 3> table {{
+        {LeftButton, NoKeys, DiffAction::Arm,
+            u"1) tasto sinistro: Selezione del primo giorno per il calcolo della differenza di date. Il "
+            u"secondo "
+            u"giorno verrà selezionato direttamente dal fastorio",
+            u"Primo giorno della differenza"},
+        {LeftButton, ShiftKey, DiffAction::Disarm, u"2) shift + tasto sinistro: Deselezione del primo giorno",
+            u"Deseleziona il primo giorno"},
+        {RightButton, NoKeys, DiffAction::ShowHelp, {}, u"Funzioni del tasto"},
+    }};
+    return table;
+}
+
 QString dayDiffMessage(QDate start, QDate end)
 {
     const qint64 count = std::abs(Dates::daysBetween(start, end));
@@ -19,3 +38,5 @@ QString dayDiffTitle()
 {
     return QStringLiteral("Calcolo del numero di giorni tra due date");
 }
+
+} // namespace DayInfo

@@ -2,6 +2,9 @@
 
 #include "platform/dates.h"
 
+namespace Feasts
+{
+
 Integer Find_Index(double value, QList<Integer> list)
 {
     auto i = static_cast<Integer>(list.size() - 1);
@@ -46,3 +49,5 @@ QDate Calc_Easter(Integer year)
 
     return Dates::dateSerial(year, month, day).value_or(QDate());
 }
+
+} // namespace Feasts

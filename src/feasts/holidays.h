@@ -4,6 +4,9 @@
 
 #include <QString>
 
+namespace Feasts
+{
+
 // The Italian public holidays and feast days of `year`, one per line in a fixed
 // order (never sorted by date), each with the weekday it falls on. Lines are
 // separated by a single line feed, with none after the last.
@@ -11,3 +14,5 @@ QString holidayListText(Integer year);
 
 // "Festività anno 2010"
 QString holidayListTitle(Integer year);
+
+} // namespace Feasts

@@ -1,26 +1,10 @@
 #include "todaybutton.h"
 
+#include "platform/dates.h"
 #include "platform/numbertext.h"
 
 namespace
 {
-
-struct GestureRow {
-    Integer button;
-    Integer shift;
-    TodayGesture gesture;
-};
-
-constexpr GestureRow gestureTable[] = {
-    {1, 0, TodayGesture::GoToToday},
-    {1, 1, TodayGesture::GoToTypedDate},
-    {2, 0, TodayGesture::ShowHelp},
-    {2, 1, TodayGesture::GoToEaster},
-    {2, 2, TodayGesture::ShowHolidays},
-};
-
-constexpr double firstAcceptedYear = 1900;
-constexpr double lastAcceptedYear = 2100;
 
 // The prompts break lines with carriage returns only.
 QString promptWithExample(const QString &question, const QString &example)
@@ -30,13 +14,25 @@ QString promptWithExample(const QString &question, const QString &example)
 
 } // namespace
 
-TodayGesture todayGesture(Integer button, Integer shift)
+namespace Feasts
 {
-    for (const GestureRow &row : gestureTable) {
-        if (row.button == button && row.shift == shift)
-            return row.gesture;
-    }
-    return TodayGesture::None;
+
+const std::array<Mouse::Gesture<TodayAction>, 5> &todayGestures()
+{
+    using namespace Mouse;
+    static constexpr std::array<Gesture<TodayAction>, 5> table {{
+        {LeftButton, NoKeys, TodayAction::GoToToday, u"1) tasto sinistro: Posizionamento sulla data odierna",
+            u"Vai a oggi"},
+        {LeftButton, ShiftKey, TodayAction::GoToTypedDate,
+            u"2) shift + tasto sinistro: Posizionamento su di una data voluta", u"Vai a una data…"},
+        {RightButton, ShiftKey, TodayAction::GoToEaster,
+            u"3) shift + tasto destro: Posizionamento sulla data della Pasqua",
+            u"Vai alla Pasqua di un anno…"},
+        {RightButton, CtrlKey, TodayAction::ShowHolidays, u"4) crtl + tasto destro: Calcolo delle festività",
+            u"Festività di un anno…"},
+        {RightButton, NoKeys, TodayAction::ShowHelp, {}, u"Funzioni del tasto"},
+    }};
+    return table;
 }
 
 QString datePromptText()
@@ -70,28 +66,29 @@ QString holidaysPromptTitle()
     return QStringLiteral("Calcolo delle festività");
 }
 
-QString invalidDateMessage()
-{
-    return QStringLiteral("Attenzione: la data inserita non è valida.");
-}
-
-QString invalidYearMessage()
-{
-    return QStringLiteral("Attenzione: l'anno inserito non è valido.");
-}
-
 QString defaultYearText(Integer calendarYear, int clockYear)
 {
     return QString::number(calendarYear > 0 ? int(calendarYear) : clockYear);
 }
 
-YearAnswer readYearAnswer(const QString &text)
+std::variant<Answer::NoAction, Answer::JumpTo, Answer::Warn> readDateAnswer(const QString &text)
+{
+    if (text.isEmpty())
+        return Answer::NoAction {};
+    if (const std::optional<QDate> date = Dates::textToDate(text))
+        return Answer::JumpTo {*date};
+    return Answer::Warn {QStringLiteral("Attenzione: la data inserita non è valida.")};
+}
+
+std::variant<Answer::NoAction, Year, Answer::Warn> readYearAnswer(const QString &text)
 {
     if (text.isEmpty() || !Numbers::isNumeric(text))
-        return {YearAnswer::EarlyEnd, 0};
+        return Answer::NoAction {};
     const double value = Numbers::val(text);
-    if (value < firstAcceptedYear || value > lastAcceptedYear)
-        return {YearAnswer::Invalid, 0};
-    // Inside the accepted range the rounding always fits an Integer.
-    return {YearAnswer::Accepted, *Numbers::toIntegerHalfEven(value)};
+    if (value < Dates::FirstTypedYear || value > Dates::LastTypedYear)
+        return Answer::Warn {QStringLiteral("Attenzione: l'anno inserito non è valido.")};
+    // Inside the typed years the rounding always fits an Integer.
+    return Year {*Numbers::toIntegerHalfEven(value)};
 }
+
+} // namespace Feasts

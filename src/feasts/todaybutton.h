@@ -1,17 +1,23 @@
 #pragma once
 
+#include "platform/answers.h"
 #include "platform/integer.h"
+#include "platform/mouse.h"
 
 #include <QString>
 
+#include <array>
+#include <variant>
+
 // The rules and texts of the "M" button: which press does what, the prompts it
-// shows and how a typed year is read. The window runs the dialogs.
+// shows and how their answers are read. The window runs the dialogs.
+namespace Feasts
+{
 
-enum class TodayGesture { None, GoToToday, GoToTypedDate, ShowHelp, GoToEaster, ShowHolidays };
+enum class TodayAction { None, GoToToday, GoToTypedDate, GoToEaster, ShowHolidays, ShowHelp };
 
-// Mouse button (1 left, 2 right, 4 middle) and modifiers (1 Shift, 2 Ctrl,
-// 4 Alt) must match a gesture exactly: any extra key makes the press do nothing.
-TodayGesture todayGesture(Integer button, Integer shift);
+// In the order of the button's help lines, the help itself last.
+const std::array<Mouse::Gesture<TodayAction>, 5> &todayGestures();
 
 QString datePromptText();
 QString datePromptTitle();
@@ -19,20 +25,20 @@ QString easterPromptText();
 QString easterPromptTitle();
 QString holidaysPromptText();
 QString holidaysPromptTitle();
-QString invalidDateMessage();
-QString invalidYearMessage();
 
 // The year the year prompts propose: the calendar's year, or the clock's when
 // the calendar reports none.
 QString defaultYearText(Integer calendarYear, int clockYear);
 
-struct YearAnswer {
-    enum Kind {
-        EarlyEnd, // cancelled, or not a number: the press ends silently
-        Invalid, // a number outside 1900-2100: warn
-        Accepted,
-    } kind;
-    Integer year; // meaningful only when accepted
+// The date prompt: empty ends the press, a text that is no date is warned about.
+std::variant<Answer::NoAction, Answer::JumpTo, Answer::Warn> readDateAnswer(const QString &text);
+
+struct Year {
+    Integer value;
 };
 
-YearAnswer readYearAnswer(const QString &text);
+// The year prompts: empty or not a number ends the press; a number outside
+// the typed years is warned about; halves round to the even year.
+std::variant<Answer::NoAction, Year, Answer::Warn> readYearAnswer(const QString &text);
+
+} // namespace Feasts

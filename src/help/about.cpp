@@ -2,6 +2,9 @@
 
 #include "help/version.h"
 
+namespace Help
+{
+
 VersionInfo programVersionInfo()
 {
     return {
@@ -32,3 +35,5 @@ QString aboutTitle()
 {
     return QStringLiteral("Informazioni su...");
 }
+
+} // namespace Help

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+namespace Help
+{
+
 // What the program says about itself in the about box.
 struct VersionInfo {
     QString productName;
@@ -24,3 +27,5 @@ VersionInfo programVersionInfo();
 QString aboutText(const VersionInfo &info, const QString &captionOggi, const QString &captionDiff);
 
 QString aboutTitle();
+
+} // namespace Help

@@ -1,31 +1,28 @@
 #include "buttonhelp.h"
 
+#include "dayinfo/daydiff.h"
+#include "feasts/todaybutton.h"
+
 #include <QStringList>
 
 namespace
 {
 
-QStringList gestureLines(Integer selector)
+template<class Table>
+QStringList helpLines(const Table &table)
 {
-    switch (selector) {
-    case TodayButtonHelp:
-        return {
-            QStringLiteral("1) tasto sinistro: Posizionamento sulla data odierna"),
-            QStringLiteral("2) shift + tasto sinistro: Posizionamento su di una data voluta"),
-            QStringLiteral("3) shift + tasto destro: Posizionamento sulla data della Pasqua"),
-            QStringLiteral("4) crtl + tasto destro: Calcolo delle festività"),
-        };
-    case DiffButtonHelp:
-        return {
-            QStringLiteral("1) tasto sinistro: Selezione del primo giorno per il calcolo della differenza di "
-                           "date. Il secondo giorno verrà selezionato direttamente dal fastorio"),
-            QStringLiteral("2) shift + tasto sinistro: Deselezione del primo giorno"),
-        };
+    QStringList lines;
+    for (const auto &row : table) {
+        if (!row.helpLine.isEmpty())
+            lines << row.helpLine.toString();
     }
-    return {};
+    return lines;
 }
 
 } // namespace
+
+namespace Help
+{
 
 QString buttonHelpTitle(const QString &caption)
 {
@@ -34,5 +31,12 @@ QString buttonHelpTitle(const QString &caption)
 
 QString buttonHelpText(Integer selector)
 {
-    return QStringLiteral("Selezione con:\r\r") + gestureLines(selector).join(QChar(u'\r'));
+    QStringList lines;
+    if (selector == TodayButtonHelp)
+        lines = helpLines(Feasts::todayGestures());
+    else if (selector == DiffButtonHelp)
+        lines = helpLines(DayInfo::diffGestures());
+    return QStringLiteral("Selezione con:\r\r") + lines.join(QChar(u'\r'));
 }
+
+} // namespace Help

@@ -5,6 +5,8 @@
 #include <QString>
 
 // The help message a right-click shows for a button with several gestures.
+namespace Help
+{
 
 // Selectors of buttonHelpText().
 inline constexpr Integer TodayButtonHelp = 1; // the "M" button
@@ -13,7 +15,9 @@ inline constexpr Integer DiffButtonHelp = 2; // the "D" button
 // "Funzioni del tasto " followed by the button's current caption.
 QString buttonHelpTitle(const QString &caption);
 
-// "Selezione con:", an empty line, then the button's gestures one per line,
-// separated by single carriage returns, with no break after the last one.
-// An unknown selector gives the heading alone.
+// "Selezione con:", an empty line, then the help lines of the button's
+// gesture table, separated by single carriage returns, with no break after
+// the last one. An unknown selector gives the heading alone.
 QString buttonHelpText(Integer selector);
+
+} // namespace Help

@@ -6,9 +6,6 @@
 namespace
 {
 
-constexpr int FirstYear = 1900;
-constexpr int LastYear = 2100;
-
 // A number too big for 16 bits stays 0, which every range check refuses.
 Integer wholeNumberOrZero(const QString &text)
 {
@@ -82,7 +79,7 @@ QString promptText(const NumberEntry &entry)
 Outcome readEntry(const NumberEntry &entry, const QString &answer, int clockYear)
 {
     if (answer.isEmpty())
-        return NoAction {};
+        return Answer::NoAction {};
 
     // Only a sign in the very first place makes an offset; whatever follows
     // the number, a year included, is ignored. A count too big for 16 bits
@@ -90,7 +87,7 @@ Outcome readEntry(const NumberEntry &entry, const QString &answer, int clockYear
     if (answer.startsWith(u'+') || answer.startsWith(u'-')) {
         const std::optional<Integer> count = Numbers::toIntegerFloor(Numbers::val(answer));
         if (!count)
-            return NoAction {};
+            return Answer::NoAction {};
         return MoveBy {entry.offsetInterval, *count};
     }
 
@@ -106,14 +103,14 @@ Outcome readEntry(const NumberEntry &entry, const QString &answer, int clockYear
     }
 
     if (number < entry.low || number > entry.high)
-        return Warn {rangeMessage(entry.rangeMessagePrefix, entry.low, entry.high)};
-    if (year < FirstYear || year > LastYear)
-        return Warn {rangeMessage(
-            QStringLiteral("Attenzione: l'anno deve essere compreso tra "), FirstYear, LastYear)};
+        return Answer::Warn {rangeMessage(entry.rangeMessagePrefix, entry.low, entry.high)};
+    if (year < Dates::FirstTypedYear || year > Dates::LastTypedYear)
+        return Answer::Warn {rangeMessage(QStringLiteral("Attenzione: l'anno deve essere compreso tra "),
+            Dates::FirstTypedYear, Dates::LastTypedYear)};
 
     if (const std::optional<QDate> found = entry.search(number, static_cast<Integer>(year)))
-        return JumpTo {*found};
-    return Warn {entry.notFoundMessage};
+        return Answer::JumpTo {*found};
+    return Answer::Warn {entry.notFoundMessage};
 }
 
 } // namespace Navigation

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/answers.h"
 #include "platform/dates.h"
 #include "platform/integer.h"
 
@@ -35,19 +36,11 @@ const NumberEntry &dayEntry();
 // Label and example separated by two carriage returns, no line feed.
 QString promptText(const NumberEntry &entry);
 
-struct NoAction {
-};
 struct MoveBy {
     Dates::Interval interval;
     Integer count;
 };
-struct JumpTo {
-    QDate date;
-};
-struct Warn {
-    QString text;
-};
-using Outcome = std::variant<NoAction, MoveBy, JumpTo, Warn>;
+using Outcome = std::variant<Answer::NoAction, MoveBy, Answer::JumpTo, Answer::Warn>;
 
 // What to do with one answer to the prompt: "+n" or "-n" moves the selected
 // day, "n" or "n/year" jumps. A number without a year is taken in clockYear,

@@ -5,22 +5,16 @@
 namespace
 {
 
-constexpr int Monday = 2; // Dates::weekday() counts from Sunday = 1
-constexpr int MaxDaysInYear = 366;
-
-// The day written as `dayAndMonth` ("01/04/") followed by the year, read day
-// first. A year of one or two digits would be read as 19xx or 20xx: refused.
-std::optional<QDate> dateInYear(const QString &dayAndMonth, Integer year)
+bool isTypedYear(Integer year)
 {
-    const std::optional<QDate> date = Dates::textToDate(dayAndMonth + QString::number(year));
-    if (!date || date->year() != year)
-        return std::nullopt;
-    return date;
+    return year >= Dates::FirstTypedYear && year <= Dates::LastTypedYear;
 }
 
-std::optional<QDate> newYearsDay(Integer year)
+// The Monday of ISO week `week` of `year`, counted from the week of 4 January.
+QDate isoMonday(int week, int year)
 {
-    return dateInYear(QStringLiteral("01/01/"), year);
+    const QDate fourth(year, 1, 4);
+    return fourth.addDays(7 * (week - 1) + 1 - fourth.dayOfWeek());
 }
 
 } // namespace
@@ -30,57 +24,32 @@ namespace Navigation
 
 std::optional<QDate> findWeekStart(Integer week, Integer year)
 {
-    const std::optional<QDate> start = newYearsDay(year);
-    if (!start)
+    if (!isTypedYear(year) || week < 1 || week > 53)
         return std::nullopt;
-
-    // Walk to the day after the first one that carries the week. Early January
-    // days carrying 52 belong to the previous year's week 52: walk past them.
-    // The walk ends at the latest on 1 January of the next year.
-    QDate day = *start;
-    int dayWeek = 0;
-    do {
-        dayWeek = Dates::isoWeek(day);
-        day = day.addDays(1);
-    } while (day.year() == year && (dayWeek != week || (week == 52 && day.month() == 1)));
-
-    if (day.year() != year)
-        return std::nullopt;
-
-    // Weeks 1 and 53 may begin on another weekday: the first day that carries
-    // them counts, one step back. Any other week goes back to its Monday.
-    do {
-        day = day.addDays(-1);
-    } while (Dates::weekday(day) != Monday && week != 1 && week != 53);
-    return day;
+    const QDate newYear(year, 1, 1);
+    // A week belongs to the year of its Thursday.
+    const QDate monday = isoMonday(week, year);
+    if (monday.addDays(3).year() == year)
+        return std::max(monday, newYear);
+    // Week 53 of the year before, when the year begins inside it.
+    const QDate lastYears53 = isoMonday(53, year - 1);
+    if (week == 53 && lastYears53.addDays(3).year() == year - 1 && newYear < lastYears53.addDays(7))
+        return newYear;
+    return std::nullopt;
 }
 
 std::optional<QDate> findQuarterStart(Integer quarter, Integer year)
 {
-    if (quarter < 1 || quarter > 4)
+    if (!isTypedYear(year) || quarter < 1 || quarter > 4)
         return std::nullopt;
-    static const QString startTexts[] = {
-        QStringLiteral("01/01/"),
-        QStringLiteral("01/04/"),
-        QStringLiteral("01/07/"),
-        QStringLiteral("01/10/"),
-    };
-    return dateInYear(startTexts[quarter - 1], year);
+    return QDate(year, 3 * quarter - 2, 1);
 }
 
 std::optional<QDate> findDayOfYear(Integer day, Integer year)
 {
-    std::optional<QDate> date = newYearsDay(year);
-    if (!date)
+    if (!isTypedYear(year) || day < 1 || day > QDate(year, 1, 1).daysInYear())
         return std::nullopt;
-    // In a common year the last step lands on 1 January of the next year,
-    // whose number 1 cannot match any more: 366 is then not found.
-    for (int step = 0; step < MaxDaysInYear; ++step) {
-        if (Dates::dayOfYear(*date) == day)
-            return date;
-        date = date->addDays(1);
-    }
-    return std::nullopt;
+    return QDate(year, 1, 1).addDays(day - 1);
 }
 
 QString weekNotFoundMessage()

@@ -14,6 +14,10 @@ QDate firstDate(); // 0100-01-01
 QDate lastDate(); // 9999-12-31
 bool inRange(QDate date);
 
+// The years a typed answer may name.
+inline constexpr int FirstTypedYear = 1900;
+inline constexpr int LastTypedYear = 2100;
+
 int quarter(QDate date); // [1, 4]
 int isoWeek(QDate date); // [1, 53], Monday first, week 1 holds 4 January
 int dayOfYear(QDate date); // [1, 366]

@@ -4,9 +4,10 @@
 
 #include <QString>
 
+// Both kinds of message come to the foreground over the window.
 enum class MessageStyle {
-    Information = 65600, // information icon, brought to the foreground
-    Warning = 65584, // exclamation icon, brought to the foreground
+    Information, // information icon
+    Warning, // exclamation icon
 };
 
 // The program's only ways to talk to the user besides the window itself: a

@@ -2,8 +2,8 @@
 // in a prompt and a message box, and that answering them moves the calendar.
 #include "app/rur_irozuvod.h"
 #include "fixedclock.h"
-#include "platform/calendar.h"
-#include "platform/qtdialogservice.h"
+#include "app/calendar.h"
+#include "app/qtdialogservice.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -3,7 +3,7 @@
 #include "app/rur_irozuvod.h"
 #include "fakedialogservice.h"
 #include "fixedclock.h"
-#include "platform/calendar.h"
+#include "app/calendar.h"
 
 #include <QLabel>
 #include <QTest>

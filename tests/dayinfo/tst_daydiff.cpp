@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace DayInfo;
+
 class TestDayDiff : public QObject
 {
     Q_OBJECT

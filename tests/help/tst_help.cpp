@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Help;
+
 class TestHelp : public QObject
 {
     Q_OBJECT

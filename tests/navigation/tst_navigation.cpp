@@ -25,9 +25,9 @@ static QString describe(const Outcome &outcome)
     static const QStringList units = {QStringLiteral("d"), QStringLiteral("ww"), QStringLiteral("q")};
     if (const auto *move = std::get_if<MoveBy>(&outcome))
         return QStringLiteral("move %1 %2").arg(units.value(int(move->interval))).arg(move->count);
-    if (const auto *jump = std::get_if<JumpTo>(&outcome))
+    if (const auto *jump = std::get_if<Answer::JumpTo>(&outcome))
         return QStringLiteral("jump ") + jump->date.toString(u"dd/MM/yyyy");
-    if (const auto *warn = std::get_if<Warn>(&outcome))
+    if (const auto *warn = std::get_if<Answer::Warn>(&outcome))
         return warn->text;
     return QStringLiteral("nothing");
 }

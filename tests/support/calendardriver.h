@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/calendar.h"
+#include "app/calendar.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>

@@ -1,6 +1,6 @@
 #include "calendar.h"
 
-#include "dates.h"
+#include "platform/dates.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -15,6 +15,18 @@
 
 namespace
 {
+
+// What the adapter knows of QCalendarWidget's insides (Qt 6.4): the object
+// names of its children, and the grid's private slot that selects a day the
+// way a pick does. Nothing else of the program relies on them.
+namespace QtParts
+{
+const auto Grid = QLatin1String("qt_calendar_calendarview");
+const auto NavigationBar = QLatin1String("qt_calendar_navigationbar");
+const auto MonthButton = QLatin1String("qt_calendar_monthbutton");
+const auto YearButton = QLatin1String("qt_calendar_yearbutton");
+constexpr char ChangeDateSlot[] = "changeDate"; // (QDate date, bool changeMonth)
+} // namespace QtParts
 
 const QColor DarkBlue(0, 0, 160);
 
@@ -48,15 +60,13 @@ Calendar::Calendar(QWidget *parent) : QWidget(parent), m_widget(new QCalendarWid
     // The grid selects a day on the mouse release and says clicked() right
     // after; the release is watched so that a pick by mouse raises one Click,
     // also for the day already selected.
-    m_view = m_widget->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview"));
-    if (m_view) {
-        m_view->installEventFilter(this);
-        static_cast<QAbstractItemView *>(m_view)->viewport()->installEventFilter(this);
+    m_grid = m_widget->findChild<QAbstractItemView *>(QtParts::Grid);
+    if (m_grid) {
+        m_grid->installEventFilter(this);
+        m_grid->viewport()->installEventFilter(this);
     }
     connect(m_widget, &QCalendarWidget::selectionChanged, this, &Calendar::onSelectionChanged);
     connect(m_widget, &QCalendarWidget::clicked, this, &Calendar::onClicked);
-
-    nameDate(m_widget->selectedDate());
 }
 
 void Calendar::applyLook()
@@ -78,7 +88,7 @@ void Calendar::applyLook()
     for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday)
         m_widget->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(weekday), QTextCharFormat());
 
-    if (auto *grid = m_widget->findChild<QWidget *>(QStringLiteral("qt_calendar_calendarview"))) {
+    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid)) {
         grid->setFont(arial(8.25, false));
         QPalette palette = grid->palette();
         const QColor buttonFace = palette.color(QPalette::Button);
@@ -94,13 +104,13 @@ void Calendar::applyLook()
 
     // The header: button-face background, title in dark blue. Its month and
     // year buttons draw their text in the highlighted-text colour.
-    if (auto *bar = m_widget->findChild<QWidget *>(QStringLiteral("qt_calendar_navigationbar"))) {
+    if (auto *bar = m_widget->findChild<QWidget *>(QtParts::NavigationBar)) {
         bar->setBackgroundRole(QPalette::Button);
         QPalette palette = bar->palette();
         palette.setColor(QPalette::HighlightedText, DarkBlue);
         bar->setPalette(palette);
-        for (const char *name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
-            if (auto *button = bar->findChild<QWidget *>(QLatin1String(name)))
+        for (const QLatin1String name : {QtParts::MonthButton, QtParts::YearButton}) {
+            if (auto *button = bar->findChild<QWidget *>(name))
                 button->setFont(arial(12, true));
         }
     }
@@ -108,7 +118,7 @@ void Calendar::applyLook()
 
 void Calendar::setHeaderLeftInset(int pixels)
 {
-    auto *bar = m_widget->findChild<QWidget *>(QStringLiteral("qt_calendar_navigationbar"));
+    auto *bar = m_widget->findChild<QWidget *>(QtParts::NavigationBar);
     if (bar && bar->layout()) {
         QMargins margins = bar->layout()->contentsMargins();
         margins.setLeft(pixels);
@@ -125,33 +135,18 @@ bool Calendar::setValue(QDate date)
 {
     if (!Dates::inRange(date))
         return false;
-    selectFromCode(date);
-    nameDate(date);
+    m_writingFromCode = true;
+    // The grid's own date slot is the path a pick takes: unlike
+    // setSelectedDate() it also moves the pop-up date editor's starting date,
+    // so a date typed on the grid afterwards is read against the day shown.
+    const bool viaGrid = date != m_widget->selectedDate() && m_grid &&
+        QMetaObject::invokeMethod(
+            m_grid, QtParts::ChangeDateSlot, Qt::DirectConnection, Q_ARG(QDate, date), Q_ARG(bool, true));
+    if (!viaGrid)
+        m_widget->setSelectedDate(date);
+    m_widget->setCurrentPage(date.year(), date.month());
+    m_writingFromCode = false;
     return true;
-}
-
-bool Calendar::setDay(Integer day)
-{
-    if (day < 1 || day > 31)
-        return false;
-    m_namedDay = day;
-    return selectNamedDate();
-}
-
-bool Calendar::setMonth(Integer month)
-{
-    if (month < 1 || month > 12)
-        return false;
-    m_namedMonth = month;
-    return selectNamedDate();
-}
-
-bool Calendar::setYear(Integer year)
-{
-    if (year < Dates::firstDate().year() || year > Dates::lastDate().year())
-        return false;
-    m_namedYear = year;
-    return selectNamedDate();
 }
 
 Integer Calendar::year() const
@@ -164,47 +159,10 @@ void Calendar::refresh()
     m_widget->repaint();
 }
 
-// Shows the named day, or the last day of the named month while the day does
-// not exist in it yet; the named day itself is kept for the next write.
-bool Calendar::selectNamedDate()
-{
-    const int lastDay = QDate(m_namedYear, m_namedMonth, 1).daysInMonth();
-    const QDate date(m_namedYear, m_namedMonth, std::min(m_namedDay, lastDay));
-    if (!Dates::inRange(date))
-        return false;
-    selectFromCode(date);
-    return true;
-}
-
-// The date that day, month and year writes start from: the one selected last
-// by any other means.
-void Calendar::nameDate(QDate date)
-{
-    m_namedDay = date.day();
-    m_namedMonth = date.month();
-    m_namedYear = date.year();
-}
-
-void Calendar::selectFromCode(QDate date)
-{
-    m_writingFromCode = true;
-    // The grid's own date signal is the path a pick takes: unlike
-    // setSelectedDate() it also moves the pop-up date editor's starting date,
-    // so a date typed on the grid afterwards is read against the day shown.
-    const bool viaGrid = date != m_widget->selectedDate() && m_view &&
-        QMetaObject::invokeMethod(
-            m_view, "changeDate", Qt::DirectConnection, Q_ARG(QDate, date), Q_ARG(bool, true));
-    if (!viaGrid)
-        m_widget->setSelectedDate(date);
-    m_widget->setCurrentPage(date.year(), date.month());
-    m_writingFromCode = false;
-}
-
 void Calendar::onSelectionChanged()
 {
     if (m_writingFromCode)
         return;
-    nameDate(value());
     // A change made by the mouse is followed by clicked(), which raises the Click.
     if (!m_releasingMouse)
         Q_EMIT click();

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "integer.h"
+#include "platform/integer.h"
 
 #include <QDate>
 #include <QWidget>
 
+class QAbstractItemView;
 class QCalendarWidget;
 
 // The month grid of the main window, reduced to what the program relies on:
@@ -22,13 +23,6 @@ public:
     // Moves the selection and the page shown to `date`; false, and nothing
     // changed, when the date lies outside 1 January 100 - 31 December 9999.
     bool setValue(QDate date);
-
-    // Written in the order day, month, year these name one date, whatever was
-    // shown before: an intermediate day that the month lacks (31 while April is
-    // shown) is kept and takes effect once month and year are written.
-    bool setDay(Integer day);
-    bool setMonth(Integer month);
-    bool setYear(Integer year);
     Integer year() const;
 
     void refresh();
@@ -38,6 +32,8 @@ public:
     void setHeaderLeftInset(int pixels);
 
     QCalendarWidget *calendarWidget() const { return m_widget; }
+    // The grid of days, where picks and typed dates happen.
+    QAbstractItemView *grid() const { return m_grid; }
 
 Q_SIGNALS:
     void click();
@@ -47,17 +43,11 @@ protected:
 
 private:
     void applyLook();
-    bool selectNamedDate();
-    void nameDate(QDate date);
-    void selectFromCode(QDate date);
     void onSelectionChanged();
     void onClicked();
 
     QCalendarWidget *m_widget;
-    QWidget *m_view = nullptr;
-    int m_namedDay = 1;
-    int m_namedMonth = 1;
-    int m_namedYear = 2000;
+    QAbstractItemView *m_grid = nullptr;
     bool m_writingFromCode = false;
     bool m_releasingMouse = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogservice.h"
+#include "platform/dialogservice.h"
 
 class QWidget;
 

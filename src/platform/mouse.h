@@ -1,0 +1,47 @@
+#pragma once
+
+#include "integer.h"
+
+#include <QStringView>
+
+#include <optional>
+
+// What a mouse press on a button reports: the button that went down and a bit
+// set of the keys held with it.
+namespace Mouse
+{
+
+inline constexpr Integer LeftButton = 1;
+inline constexpr Integer RightButton = 2;
+inline constexpr Integer MiddleButton = 4;
+
+inline constexpr Integer NoKeys = 0;
+inline constexpr Integer ShiftKey = 1;
+inline constexpr Integer CtrlKey = 2;
+inline constexpr Integer AltKey = 4;
+
+// One row of a button's gesture table: the press that selects `action`, the
+// line of the button's help that describes it (empty for the help itself) and
+// the action's name where it is offered without a mouse.
+template<class Action>
+struct Gesture {
+    Integer button;
+    Integer shift;
+    Action action;
+    QStringView helpLine;
+    QStringView name;
+};
+
+// The action of the row whose codes both match exactly: any other key held
+// makes a press do nothing.
+template<class Table>
+auto actionFor(const Table &table, Integer button, Integer shift) -> std::optional<decltype(table[0].action)>
+{
+    for (const auto &row : table) {
+        if (row.button == button && row.shift == shift)
+            return row.action;
+    }
+    return std::nullopt;
+}
+
+} // namespace Mouse
