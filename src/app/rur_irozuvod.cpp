@@ -4,6 +4,7 @@
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 #include "dayinfo/daydiff.h"
+#include "dayinfo/inforow.h"
 #include "feasts/easter.h"
 #include "feasts/holidays.h"
 #include "feasts/todaybutton.h"
@@ -102,30 +103,17 @@ void Rur_Irozuvod::createControls()
 
     // A caption's accessible name stays its text; its description says what
     // a double-click does, since nothing on screen does.
-    struct RowItem {
-        QString caption;
-        QRect captionGeometry;
-        QRect boxGeometry;
-        QString boxToolTip;
-        QString doubleClickHint;
-    };
-    const std::array<RowItem, 3> row {{
-        {QStringLiteral("Trimestre:"), twips(105, 3480, 735, 255), twips(840, 3480, 495, 255),
-            QStringLiteral("Numero del trimestre relativo al giorno selezionato"),
-            QStringLiteral("Doppio clic per andare al primo giorno di un trimestre")},
-        {QStringLiteral("Settimana:"), twips(1560, 3480, 735, 255), twips(2370, 3480, 495, 255),
-            QStringLiteral("Numero della settimana relativo al giorno selezionato"),
-            QStringLiteral("Doppio clic per andare al primo giorno di una settimana")},
-        {QStringLiteral("Giorno dell'anno:"), twips(3040, 3480, 1215, 255), twips(4320, 3480, 495, 255),
-            QStringLiteral("Numero del giorno dall'inizio dell'anno"),
-            QStringLiteral("Doppio clic per andare a un giorno dell'anno")},
-    }};
+    const std::array<QRect, 3> captionGeometry {
+        twips(105, 3480, 735, 255), twips(1560, 3480, 735, 255), twips(3040, 3480, 1215, 255)};
+    const std::array<QRect, 3> boxGeometry {
+        twips(840, 3480, 495, 255), twips(2370, 3480, 495, 255), twips(4320, 3480, 495, 255)};
     for (int index = 0; index < 3; ++index) {
-        auto *caption = new RowLabel(index, row[index].caption, this);
+        const DayInfo::RowItem &item = DayInfo::rowItems()[index];
+        auto *caption = new RowLabel(index, item.caption, this);
         caption->setObjectName(QStringLiteral("Lab_Week1_%1").arg(index));
-        caption->setGeometry(row[index].captionGeometry);
+        caption->setGeometry(captionGeometry[index]);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        caption->setAccessibleDescription(row[index].doubleClickHint);
+        caption->setAccessibleDescription(item.doubleClickHint);
         connect(caption, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week1_DblClick(static_cast<Integer>(i));
         });
@@ -133,14 +121,14 @@ void Rur_Irozuvod::createControls()
 
         auto *box = new RowLabel(index, QString(), this);
         box->setObjectName(QStringLiteral("Lab_Week_%1").arg(index));
-        box->setGeometry(row[index].boxGeometry);
+        box->setGeometry(boxGeometry[index]);
         box->setAlignment(Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAutoFillBackground(true);
         QPalette white = box->palette();
         white.setColor(QPalette::Window, Qt::white);
         box->setPalette(white);
-        box->setToolTip(row[index].boxToolTip);
+        box->setToolTip(item.boxToolTip);
         connect(box, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week_DblClick(static_cast<Integer>(i));
         });
@@ -193,10 +181,9 @@ void Rur_Irozuvod::Form_QueryUnload(bool &cancel)
 
 void Rur_Irozuvod::Update_DayInfo()
 {
-    const QDate day = m_calendar->value();
-    m_labWeek[0]->setText(QString::number(Dates::quarter(day)));
-    m_labWeek[1]->setText(QString::number(Dates::isoWeek(day)));
-    m_labWeek[2]->setText(QString::number(Dates::dayOfYear(day)));
+    const std::array<int, 3> values = DayInfo::rowValues(m_calendar->value());
+    for (int index = 0; index < 3; ++index)
+        m_labWeek[index]->setText(QString::number(values[index]));
     // On screen before a count's result message opens over the window.
     for (RowLabel *box : m_labWeek)
         box->repaint();
