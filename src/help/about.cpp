@@ -2,16 +2,27 @@
 
 #include "help/version.h"
 
+#include <QList>
+
 namespace Help
 {
 
 VersionInfo programVersionInfo()
 {
+    return versionInfoFor(QString::fromLatin1(GeneratedVersion::version));
+}
+
+VersionInfo versionInfoFor(QStringView dotted)
+{
+    const QList<QStringView> parts = dotted.split(u'.');
+    const auto part = [&parts](qsizetype index) {
+        return Integer(parts.value(index).toShort());
+    };
     return {
         QString::fromUtf8(GeneratedVersion::productName),
-        GeneratedVersion::majorNumber,
-        GeneratedVersion::minorNumber,
-        GeneratedVersion::revisionNumber,
+        part(0),
+        part(1),
+        part(2),
         QString::fromUtf8(GeneratedVersion::description),
         QString::fromUtf8(GeneratedVersion::legalNotice),
     };

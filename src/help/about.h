@@ -20,6 +20,10 @@ struct VersionInfo {
 // The program's own version information, generated from the build description.
 VersionInfo programVersionInfo();
 
+// The same with another version number, "major.minor.revision" (a missing
+// part is 0).
+VersionInfo versionInfoFor(QStringView dotted);
+
 // The about box message: name and version ("1.00": minor and revision run
 // together), description, legal notice, and a hint naming the two buttons
 // that explain their gestures on a right-click. Lines are separated by single

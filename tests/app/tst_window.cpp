@@ -6,6 +6,8 @@
 #include "casefile.h"
 #include "windowfixture.h"
 
+#include "platform/mouse.h"
+
 #include <QAccessible>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -14,23 +16,20 @@
 namespace
 {
 
-QDate isoDate(const QString &text)
+// "shift+ctrl+right": the keys held, then the mouse button.
+std::pair<Qt::MouseButton, Qt::KeyboardModifiers> press(const QString &text)
 {
-    return QDate::fromString(text, Qt::ISODate);
-}
-
-Qt::MouseButton mouseButton(int code)
-{
-    return code == 1 ? Qt::LeftButton : code == 2 ? Qt::RightButton : Qt::MiddleButton;
-}
-
-Qt::KeyboardModifiers modifiers(int code)
-{
-    Qt::KeyboardModifiers held;
-    held.setFlag(Qt::ShiftModifier, code & 1);
-    held.setFlag(Qt::ControlModifier, code & 2);
-    held.setFlag(Qt::AltModifier, code & 4);
-    return held;
+    Qt::KeyboardModifiers keys;
+    const QStringList parts = text.split(u'+');
+    for (const QString &key : parts.mid(0, parts.size() - 1))
+        keys |= key == QLatin1String("shift") ? Qt::ShiftModifier
+            : key == QLatin1String("ctrl")    ? Qt::ControlModifier
+                                              : Qt::AltModifier;
+    const QString button = parts.last();
+    return {button == QLatin1String("left")    ? Qt::LeftButton
+            : button == QLatin1String("right") ? Qt::RightButton
+                                               : Qt::MiddleButton,
+        keys};
 }
 
 Dates::Interval interval(const QString &code)
@@ -46,29 +45,31 @@ void act(WindowFixture &f, const QString &action)
     CalendarDriver calendar(f.window.calendar());
     const QString verb = action.section(u':', 0, 0);
     const QString arg = action.section(u':', 1);
-    const QStringList args = arg.split(u',');
     if (verb == QLatin1String("M") || verb == QLatin1String("D")) {
         auto *button = f.window.findChild<QPushButton *>(
             verb == QLatin1String("M") ? QStringLiteral("Cmd_Oggi") : QStringLiteral("Cmd_Diff"));
-        const Qt::MouseButton pressed = mouseButton(args[0].toInt());
-        QTest::mousePress(button, pressed, modifiers(args[1].toInt()));
-        QTest::mouseRelease(button, pressed, modifiers(args[1].toInt()));
-        QVERIFY(!button->isDown());
-    } else if (verb == QLatin1String("dbl")) {
-        QTest::mouseDClick(f.window.findChild<QLabel *>(arg), Qt::LeftButton);
+        const auto [pressed, keys] = press(arg);
+        QTest::mousePress(button, pressed, keys);
+        QTest::mouseRelease(button, pressed, keys);
+    } else if (verb == QLatin1String("dbl") || verb == QLatin1String("rdbl")) {
+        QTest::mouseDClick(f.window.findChild<QLabel *>(arg),
+            verb == QLatin1String("dbl") ? Qt::LeftButton : Qt::RightButton);
     } else if (verb == QLatin1String("pick")) {
-        QVERIFY(calendar.click(isoDate(arg)));
+        QVERIFY(calendar.click(QDate::fromString(arg, Qt::ISODate)));
+    } else if (verb == QLatin1String("miss")) {
+        calendar.clickWeekdayNames();
     } else if (verb == QLatin1String("key")) {
         calendar.key(arg == QLatin1String("Right") ? Qt::Key_Right : Qt::Key_Down);
     } else if (verb == QLatin1String("type")) {
-        calendar.view()->setFocus(); // a user types on the grid when it has the focus
+        f.window.calendar()->grid()->setFocus(); // a user types on the grid when it has the focus
         for (QChar digit : arg)
-            QTest::keyClick(calendar.view(), digit.toLatin1());
-        QTest::keyClick(calendar.view(), Qt::Key_Return);
+            QTest::keyClick(f.window.calendar()->grid(), digit.toLatin1());
+        QTest::keyClick(f.window.calendar()->grid(), Qt::Key_Return);
     } else if (verb == QLatin1String("next") || verb == QLatin1String("prev")) {
         calendar.header(verb == QLatin1String("next") ? "qt_calendar_nextmonth" : "qt_calendar_prevmonth");
     } else if (verb == QLatin1String("shift")) {
-        f.window.Shift_Date(interval(args[0]), static_cast<Integer>(args[1].toInt()));
+        f.window.Shift_Date(
+            interval(arg.section(u',', 0, 0)), static_cast<Integer>(arg.section(u',', 1).toInt()));
     } else if (verb == QLatin1String("info")) {
         QTest::mouseClick(f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Info")), Qt::LeftButton);
     } else {
@@ -95,41 +96,39 @@ private Q_SLOTS:
     void promptsFollowTheWindow();
     void closeEndsTheProgram();
     void captionsAreReadWhenUsed();
+    void pressedButtonComesBackUp();
     void layoutAndAccessibleNames();
 };
 
 void TestWindow::scenarios_data()
 {
-    for (const char *column : {"today", "first", "actions", "answers", "after", "messages", "armed", "focus"})
-        QTest::addColumn<QString>(column);
-    for (const QStringList &row : readCases(QFINDTESTDATA("window.cases")))
-        QTest::newRow(qPrintable(row[0]))
-            << row[1] << row[2] << row[3] << row[4] << row[5] << row[6] << row[7] << row[8];
+    addCaseRows<QDate, QDate, QString, QString, QDate, QString, bool, QString>(QFINDTESTDATA("window.cases"),
+        {"today", "first", "actions", "answers", "after", "messages", "armed", "focus"});
 }
 
 void TestWindow::scenarios()
 {
-    QFETCH(QString, today);
-    QFETCH(QString, first);
+    QFETCH(QDate, today);
+    QFETCH(QDate, first);
     QFETCH(QString, actions);
     QFETCH(QString, answers);
-    QFETCH(QString, after);
+    QFETCH(QDate, after);
     QFETCH(QString, messages);
-    QFETCH(QString, armed);
+    QFETCH(bool, armed);
     QFETCH(QString, focus);
 
-    WindowFixture f(isoDate(today));
+    WindowFixture f(today);
     f.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    QCOMPARE(f.row(), expectedRow(isoDate(today)));
-    if (first != QLatin1String("-"))
-        f.select(isoDate(first));
+    QCOMPARE(f.row(), expectedRow(today));
+    if (first.isValid())
+        f.select(first);
     auto *info = f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Info"));
     info->setFocus();
     for (const QString &answer : listField(answers))
         f.dialogs.answers << (answer == QLatin1String("<cancel>") ? QString() : answer);
     // Whatever a message says, the row behind it already shows the day selected.
-    f.dialogs.whileMessageOpen = [&](const RecordedMessage &) {
+    f.dialogs.whileDialogOpen = [&] {
         QCOMPARE(f.row(), expectedRow(f.selected()));
     };
 
@@ -148,8 +147,8 @@ void TestWindow::scenarios()
     }
 
     QCOMPARE(clicks.count(), picks);
-    QCOMPARE(f.selected(), isoDate(after));
-    QCOMPARE(f.row(), expectedRow(isoDate(after)));
+    QCOMPARE(f.selected(), after);
+    QCOMPARE(f.row(), expectedRow(after));
     const QStringList expected = listField(messages);
     QCOMPARE(f.dialogs.messages.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
@@ -167,16 +166,14 @@ void TestWindow::scenarios()
             QCOMPARE(shown.title, QStringLiteral("Calcolo del numero di giorni tra due date"));
         }
     }
-    QCOMPARE(f.window.formState().DiffPending, armed == QLatin1String("1"));
+    QCOMPARE(f.window.formState().DiffPending, armed);
     QCOMPARE(f.window.calendar()->isAncestorOf(QApplication::focusWidget()), focus == QLatin1String("cal"));
 }
 
 void TestWindow::prompts_data()
 {
-    for (const char *column : {"action", "prompt", "title", "defaultText"})
-        QTest::addColumn<QString>(column);
-    for (const QStringList &row : readCases(QFINDTESTDATA("prompts.cases")))
-        QTest::newRow(qPrintable(row[0])) << row[0] << row[1] << row[2] << row.value(3);
+    addCaseRows<QString, QString, QString, QString>(
+        QFINDTESTDATA("prompts.cases"), {"action", "prompt", "title", "defaultText"});
 }
 
 void TestWindow::prompts()
@@ -209,7 +206,7 @@ void TestWindow::promptsFollowTheWindow()
 
     f.window.move(2167, 100); // 32505 twips: left + 350 does not fit 16 bits
     QTRY_COMPARE(f.window.frameGeometry().x(), 2167);
-    f.window.Cmd_Oggi_MouseDown(2, 1);
+    f.window.Cmd_Oggi_MouseDown(Mouse::RightButton, Mouse::ShiftKey);
     QCOMPARE(f.dialogs.prompts[1].leftTwips, 1550);
     QCOMPARE(f.dialogs.prompts[1].topTwips, 2100);
 }
@@ -219,7 +216,7 @@ void TestWindow::closeEndsTheProgram()
     WindowFixture f;
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    f.window.Cmd_Diff_MouseDown(1, 0);
+    f.window.Cmd_Diff_MouseDown(Mouse::LeftButton, Mouse::NoKeys);
     QVERIFY(!f.window.close()); // refused as a close: the program ends instead
     QCOMPARE(f.programEnds, 1);
     QVERIFY(f.dialogs.order.isEmpty());
@@ -231,9 +228,40 @@ void TestWindow::captionsAreReadWhenUsed()
     f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Oggi"))->setText(QStringLiteral("Oggi"));
     f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Diff"))->setText(QStringLiteral("Diff"));
     f.window.Cmd_Info_Click();
-    f.window.Cmd_Diff_MouseDown(2, 0);
+    f.window.Cmd_Diff_MouseDown(Mouse::RightButton, Mouse::NoKeys);
     QVERIFY(f.dialogs.messages[0].prompt.contains(QStringLiteral("i tasti Oggi e Diff sarà possibile\r")));
     QCOMPARE(f.dialogs.messages[1].title, QStringLiteral("Funzioni del tasto Diff"));
+}
+
+namespace
+{
+// Keeps every mouse release from its widget, as a modal dialog does with the
+// release of the press that opened it.
+struct ReleaseTakenByADialog : QObject {
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::MouseButtonRelease;
+    }
+};
+} // namespace
+
+// A cancelled prompt leaves the focus on the button, so nothing else brings it
+// back up once the prompt took the release.
+void TestWindow::pressedButtonComesBackUp()
+{
+    WindowFixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    auto *oggi = f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Oggi"));
+    ReleaseTakenByADialog dialog;
+    f.dialogs.whileDialogOpen = [&] {
+        qApp->installEventFilter(&dialog);
+        QTest::mouseRelease(oggi, Qt::LeftButton, Qt::ShiftModifier);
+        qApp->removeEventFilter(&dialog);
+    };
+    QTest::mousePress(oggi, Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(f.dialogs.prompts.size(), 1);
+    QVERIFY(!oggi->isDown());
 }
 
 // The calendar's look; controls on the twips grid (15 to a pixel) with Italian
@@ -246,9 +274,9 @@ void TestWindow::layoutAndAccessibleNames()
     QCOMPARE(grid->firstDayOfWeek(), Qt::Monday);
     QCOMPARE(grid->locale().language(), QLocale::Italian);
     QVERIFY(!grid->weekdayTextFormat(Qt::Sunday).hasProperty(QTextFormat::ForegroundBrush)); // not red
-    QCOMPARE(CalendarDriver(f.window.calendar()).view()->palette().color(QPalette::Text), QColor(0, 0, 160));
+    QCOMPARE(f.window.calendar()->grid()->palette().color(QPalette::Text), QColor(0, 0, 160));
     QCOMPARE(QAccessible::queryAccessibleInterface(&f.window)->role(), QAccessible::Window);
-    for (const QStringList &row : readCases(QFINDTESTDATA("controls.cases"))) {
+    for (const QStringList &row : readCaseLines(QFINDTESTDATA("controls.cases"))) {
         auto *widget = f.window.findChild<QWidget *>(row[0]);
         QVERIFY2(widget, qPrintable(row[0]));
         const QStringList twips = row[1].split(u' ');

@@ -1,10 +1,6 @@
 #include "casefile.h"
 #include "dayinfo/daydiff.h"
 
-#include <QTest>
-
-using namespace DayInfo;
-
 class TestDayDiff : public QObject
 {
     Q_OBJECT
@@ -12,19 +8,16 @@ class TestDayDiff : public QObject
 private Q_SLOTS:
     void message_data()
     {
-        QTest::addColumn<QStringList>("fields");
-        for (const QStringList &fields : readCases(QFINDTESTDATA("daydiff.cases")))
-            QTest::newRow(qPrintable(fields[0] + QStringLiteral(" to ") + fields[1])) << fields;
+        addCaseRows<QDate, QDate, QString>(QFINDTESTDATA("daydiff.cases"), {"start", "end", "message"});
     }
 
     void message()
     {
-        QFETCH(QStringList, fields);
-        const QDate start = QDate::fromString(fields[0], u"dd/MM/yyyy");
-        QCOMPARE(dayDiffMessage(start, QDate::fromString(fields[1], u"dd/MM/yyyy")), fields[2]);
+        QFETCH(QDate, start);
+        QFETCH(QDate, end);
+        QFETCH(QString, message);
+        QCOMPARE(DayInfo::dayDiffMessage(start, end), message);
     }
-
-    void title() { QCOMPARE(dayDiffTitle(), QStringLiteral("Calcolo del numero di giorni tra due date")); }
 };
 
 QTEST_APPLESS_MAIN(TestDayDiff)

@@ -3,15 +3,7 @@
 #include "feasts/holidays.h"
 #include "feasts/todaybutton.h"
 
-#include <QLocale>
-#include <QTest>
-
-static void addRows(const QString &path)
-{
-    QTest::addColumn<QStringList>("fields");
-    for (const QStringList &fields : readCases(path))
-        QTest::newRow(qPrintable(fields.join(u' '))) << fields;
-}
+using namespace Feasts;
 
 // Easter Sunday by the anonymous Gregorian algorithm (Meeus, Jones, Butcher):
 // a second way to the date that the program finds by Gauss's method.
@@ -39,22 +31,14 @@ private Q_SLOTS:
         QVERIFY(!Calc_Easter(1582).isValid()); // before the method's first row
     }
 
-    void easterExamples_data() { addRows(QFINDTESTDATA("easter.cases")); }
-
-    void easterExamples()
-    {
-        QFETCH(QStringList, fields);
-        QCOMPARE(Calc_Easter(Integer(fields[0].toInt())).toString(u"dd/MM/yyyy"), fields[1]);
-    }
-
-    void findIndex_data() { addRows(QFINDTESTDATA("findindex.cases")); }
+    void findIndex_data() { addCaseRows<double, int>(QFINDTESTDATA("findindex.cases"), {"value", "index"}); }
 
     void findIndex()
     {
-        QFETCH(QStringList, fields);
-        const QList<Integer> startYears = {1583, 1700, 1800, 1900, 2100, 2200, 2300, 2400};
-        QCOMPARE(int(Find_Index(fields[0].toDouble(), startYears)), fields[1].toInt());
-        QCOMPARE(int(Find_Index(fields[0].toDouble(), {})), -1);
+        QFETCH(double, value);
+        QFETCH(int, index);
+        QCOMPARE(int(Find_Index(value, {1583, 1700, 1800, 1900, 2100, 2200, 2300, 2400})), index);
+        QCOMPARE(int(Find_Index(value, {})), -1);
     }
 
     // holidays-<year>.txt holds the year's whole list, one holiday a line.
@@ -73,69 +57,11 @@ private Q_SLOTS:
         QCOMPARE(holidayListTitle(Integer(year)), QStringLiteral("Festività anno %1").arg(year));
     }
 
-    // Every year the window accepts: the number of lines, each line's weekday
-    // against the date it names, and the Easter-based days.
-    void holidaysEveryYear()
-    {
-        const QLocale italian(QLocale::Italian, QLocale::Italy);
-        for (int year = 1900; year <= 2100; ++year) {
-            const QStringList lines = holidayListText(Integer(year)).split(u'\n');
-            QCOMPARE(lines.size(), year < 2026 ? 13 : 14);
-            QList<QDate> dates;
-            for (const QString &line : lines) {
-                const QString dayAndMonth = line.section(QStringLiteral(" ("), 0, 0);
-                dates << italian.toDate(
-                    dayAndMonth + u' ' + QString::number(year), QStringLiteral("dd MMMM yyyy"));
-                const QString weekday = italian.dayName(dates.last().dayOfWeek());
-                QCOMPARE(line.toLower(),
-                    (line.section(QStringLiteral(": "), 0, -2) + QStringLiteral(": ") + weekday).toLower());
-            }
-            const QDate easter = gregorianEaster(year);
-            QCOMPARE(dates.mid(2, 3), QList<QDate>({easter.addDays(-47), easter, easter.addDays(1)}));
-        }
-    }
-
-    void gestures_data() { addRows(QFINDTESTDATA("gestures.cases")); }
-
-    void gestures()
-    {
-        QFETCH(QStringList, fields);
-        static const QStringList names = {QStringLiteral("None"), QStringLiteral("GoToToday"),
-            QStringLiteral("GoToTypedDate"), QStringLiteral("ShowHelp"), QStringLiteral("GoToEaster"),
-            QStringLiteral("ShowHolidays")};
-        const TodayGesture gesture = todayGesture(Integer(fields[0].toInt()), Integer(fields[1].toInt()));
-        QCOMPARE(names.value(int(gesture)), fields[2]);
-    }
-
-    void yearAnswers_data() { addRows(QFINDTESTDATA("yearanswers.cases")); }
-
-    void yearAnswers()
-    {
-        QFETCH(QStringList, fields);
-        const YearAnswer answer = readYearAnswer(fields[0]);
-        QCOMPARE(answer.kind == YearAnswer::Accepted ? QString::number(answer.year)
-                : answer.kind == YearAnswer::Invalid ? QStringLiteral("invalid")
-                                                     : QStringLiteral("end"),
-            fields[1]);
-    }
-
+    // A calendar that reports no year gives way to the clock's.
     void defaultYear()
     {
         QCOMPARE(defaultYearText(1999, 2026), QStringLiteral("1999"));
         QCOMPARE(defaultYearText(0, 2026), QStringLiteral("2026"));
-        QCOMPARE(defaultYearText(-1, 2027), QStringLiteral("2027"));
-    }
-
-    // texts.cases lists the texts in this order.
-    void texts()
-    {
-        const QStringList texts = {datePromptText(), datePromptTitle(), easterPromptText(),
-            easterPromptTitle(), holidaysPromptText(), holidaysPromptTitle(), invalidDateMessage(),
-            invalidYearMessage()};
-        QStringList expected;
-        for (const QStringList &fields : readCases(QFINDTESTDATA("texts.cases")))
-            expected << fields[1];
-        QCOMPARE(texts, expected);
     }
 };
 

@@ -3,18 +3,8 @@
 #include "platform/numbertext.h"
 
 #include <QLocale>
-#include <QTest>
 
-#include <cfenv>
 #include <clocale>
-#include <cmath>
-
-static void addRows(const QString &path)
-{
-    QTest::addColumn<QStringList>("fields");
-    for (const QStringList &fields : readCases(path))
-        QTest::newRow(qPrintable(QLatin1Char('"') + fields[0] + QLatin1Char('"'))) << fields;
-}
 
 static QString text(std::optional<Integer> value)
 {
@@ -33,45 +23,33 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     }
 
-    void toInteger_data() { addRows(QFINDTESTDATA("integer.cases")); }
+    void toInteger_data()
+    {
+        addCaseRows<double, QString, QString>(QFINDTESTDATA("integer.cases"), {"value", "halfEven", "floor"});
+    }
 
     void toInteger()
     {
-        QFETCH(QStringList, fields);
-        const double value = fields[0].toDouble();
-        QCOMPARE(text(Numbers::toIntegerHalfEven(value)), fields[1]);
-        QCOMPARE(text(Numbers::toIntegerFloor(value)), fields[2]);
-    }
-
-    // Every whole number and quarter around the 16-bit range, against the
-    // hardware's round-to-nearest-even.
-    void toIntegerWholeRange()
-    {
-        QCOMPARE(std::fegetround(), FE_TONEAREST);
-        const auto expected = [](double whole) {
-            return whole >= -32768 && whole <= 32767 ? QString::number(int(whole))
-                                                     : QStringLiteral("refused");
-        };
-        for (int whole = -32770; whole <= 32769; ++whole) {
-            for (const double value : {whole + 0.0, whole + 0.25, whole + 0.5, whole + 0.75}) {
-                QCOMPARE(text(Numbers::toIntegerHalfEven(value)), expected(std::nearbyint(value)));
-                QCOMPARE(text(Numbers::toIntegerFloor(value)), expected(whole));
-            }
-        }
+        QFETCH(double, value);
+        QFETCH(QString, halfEven);
+        QFETCH(QString, floor);
+        QCOMPARE(text(Numbers::toIntegerHalfEven(value)), halfEven);
+        QCOMPARE(text(Numbers::toIntegerFloor(value)), floor);
     }
 
     void valAndIsNumeric_data()
     {
-        addRows(QFINDTESTDATA("numbertext.cases"));
-        QTest::newRow("10000 nines") << QStringList(
-            {QString(10000, u'9'), QStringLiteral("inf"), QStringLiteral("yes")});
+        addCaseRows<QString, double, bool>(QFINDTESTDATA("numbertext.cases"), {"text", "val", "numeric"});
+        QTest::newRow("ten thousand nines") << QString(10000, u'9') << qInf() << true;
     }
 
     void valAndIsNumeric()
     {
-        QFETCH(QStringList, fields);
-        QCOMPARE(Numbers::val(fields[0]), fields[1].toDouble());
-        QCOMPARE(Numbers::isNumeric(fields[0]), fields[2] == QLatin1String("yes"));
+        QFETCH(QString, text);
+        QFETCH(double, val);
+        QFETCH(bool, numeric);
+        QCOMPARE(Numbers::val(text), val);
+        QCOMPARE(Numbers::isNumeric(text), numeric);
     }
 };
 

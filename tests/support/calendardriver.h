@@ -11,14 +11,7 @@
 class CalendarDriver
 {
 public:
-    explicit CalendarDriver(Calendar *calendar)
-        : m_calendar(calendar)
-        , m_view(calendar->calendarWidget()->findChild<QAbstractItemView *>(
-              QStringLiteral("qt_calendar_calendarview")))
-    {
-    }
-
-    QAbstractItemView *view() const { return m_view; }
+    explicit CalendarDriver(Calendar *calendar) : m_calendar(calendar), m_grid(calendar->grid()) { }
 
     // The cell showing `date` on the page shown, grey days of the months
     // around it included; an invalid index when the page does not show it.
@@ -26,7 +19,7 @@ public:
     {
         const QCalendarWidget *widget = m_calendar->calendarWidget();
         const QDate firstOfPage(widget->yearShown(), widget->monthShown(), 1);
-        const QAbstractItemModel *model = m_view->model();
+        const QAbstractItemModel *model = m_grid->model();
         // Row 0 holds the weekday names and column 0 the week numbers.
         int monthOffset = -1;
         for (int row = 1; row < model->rowCount(); ++row) {
@@ -43,16 +36,23 @@ public:
         return {};
     }
 
-    bool click(QDate date, Qt::KeyboardModifiers modifiers = {}) const
+    bool click(QDate date) const
     {
         const QModelIndex index = cellOf(date);
         if (!index.isValid())
             return false;
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, modifiers, m_view->visualRect(index).center());
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->visualRect(index).center());
         return true;
     }
 
-    void key(Qt::Key key) const { QTest::keyClick(m_view, key); }
+    // A click that lands on no day.
+    void clickWeekdayNames() const
+    {
+        const QRect names = m_grid->visualRect(m_grid->model()->index(0, 1));
+        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, names.center());
+    }
+
+    void key(Qt::Key key) const { QTest::keyClick(m_grid, key); }
 
     void header(const char *objectName) const
     {
@@ -63,5 +63,5 @@ public:
 
 private:
     Calendar *m_calendar;
-    QAbstractItemView *m_view;
+    QAbstractItemView *m_grid;
 };

@@ -5,6 +5,8 @@ QString FakeDialogService::inputBox(const QString &prompt, const QString &title,
 {
     prompts.append({prompt, title, defaultText, leftTwips, topTwips});
     order.append(QStringLiteral("prompt"));
+    if (whileDialogOpen)
+        whileDialogOpen();
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
@@ -12,8 +14,8 @@ void FakeDialogService::msgBox(const QString &prompt, MessageStyle style, const 
 {
     messages.append({prompt, style, title});
     order.append(QStringLiteral("message"));
-    if (whileMessageOpen)
-        whileMessageOpen(messages.last());
+    if (whileDialogOpen)
+        whileDialogOpen();
 }
 
 void FakeDialogService::clear()

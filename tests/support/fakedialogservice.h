@@ -35,8 +35,9 @@ public:
     // "prompt" or "message", one entry per dialog shown.
     QList<QString> order;
 
-    // Runs while a message is "open", to look at the window behind it.
-    std::function<void(const RecordedMessage &)> whileMessageOpen;
+    // Runs while a prompt or a message is "open", to look at the window
+    // behind it or to act as the dialog's own event loop would.
+    std::function<void()> whileDialogOpen;
 
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText,
         Integer leftTwips, Integer topTwips) override;

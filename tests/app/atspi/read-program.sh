@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# read-program.sh PROGRAM READER: inside a private D-Bus session on an X
+# read-program.sh PROGRAM READER ARGS...: inside a private D-Bus session on an X
 # display, starts the accessibility bus and PROGRAM, then runs the pyatspi
 # READER against it. Everything started here is ended on the way out.
 set -euo pipefail
 
 program=$1
 reader=$2
+shift 2
 # pyatspi comes from Debian's python3-pyatspi, which only the system
 # interpreter sees; a python3 earlier on PATH may be another build.
 python=/usr/bin/python3
@@ -44,4 +45,4 @@ has_a11y_bus || { echo "read-program.sh: the accessibility bus did not start" >&
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
 app=$!
 
-"$python" "$reader"
+"$python" "$reader" "$@"

@@ -19,7 +19,8 @@ BUTTONS = {
 }
 
 ABOUT_TITLE = "Informazioni su..."
-ABOUT_FIRST_LINE = "Fastorio - Versione 1.00"
+# The version as the about box writes it ("1.00"), passed in from the build.
+ABOUT_FIRST_LINE = f"Fastorio - Versione {sys.argv[1]}"
 ABOUT_DESCRIPTION = "Calcolo trimestri, settimane, giorni dall'inizio dell'anno e festività"
 
 

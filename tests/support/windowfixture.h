@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/calendar.h"
 #include "app/rur_irozuvod.h"
 #include "fakedialogservice.h"
 #include "fixedclock.h"
-#include "app/calendar.h"
 
 #include <QLabel>
 #include <QTest>
