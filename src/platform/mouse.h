@@ -2,7 +2,7 @@
 
 #include "integer.h"
 
-#include <QStringView>
+#include <QString>
 
 #include <optional>
 
