@@ -10,6 +10,8 @@ struct FormState {
     QDate DiffStartDate; // first day of the next count
     QDate DiffEndDate; // second day of the last count
     bool DiffPending = false; // true exactly while a count is armed
-    Integer InputPosX = 0; // where the next prompt opens, twips on the screen
-    Integer InputPosY = 0;
+    // Where the next prompt opens, in twips on the screen: wider than 16 bits,
+    // since a desktop can reach past 2184 pixels (32767 twips).
+    int InputPosX = 0;
+    int InputPosY = 0;
 };

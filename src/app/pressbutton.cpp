@@ -2,10 +2,87 @@
 
 #include "platform/mouse.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 
-PressButton::PressButton(const QString &text, QWidget *parent) : QPushButton(text, parent) { }
+namespace
+{
+
+// A screen reader sees one action per function; each runs once the call that
+// asked for it has returned, since a function may open a modal dialog.
+class PressButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit PressButtonAccessible(PressButton *button) : QAccessibleWidget(button, QAccessible::Button) { }
+
+    QString text(QAccessible::Text text) const override
+    {
+        if (text == QAccessible::Name && button()->accessibleName().isEmpty())
+            return button()->text();
+        return QAccessibleWidget::text(text);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        for (const PressButton::Function &function : button()->functions())
+            names << function.name;
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        const qsizetype index = actionNames().indexOf(name);
+        if (index >= 0)
+            QMetaObject::invokeMethod(
+                button(),
+                [button = button(), index] {
+                    button->runFunction(index);
+                },
+                Qt::QueuedConnection);
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    PressButton *button() const { return static_cast<PressButton *>(widget()); }
+};
+
+QAccessibleInterface *pressButtonAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PressButton") && object && object->isWidgetType())
+        return new PressButtonAccessible(static_cast<PressButton *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+PressButton::PressButton(const QString &text, QWidget *parent)
+    : QPushButton(text, parent), m_menu(new QMenu(this))
+{
+    static const bool accessible = (QAccessible::installFactory(pressButtonAccessible), true);
+    Q_UNUSED(accessible);
+    connect(this, &QAbstractButton::clicked, this, &PressButton::onClicked);
+}
+
+void PressButton::setFunctions(const QList<Function> &functions)
+{
+    m_functions = functions;
+    m_menu->clear();
+    for (qsizetype index = 0; index < functions.size(); ++index) {
+        connect(m_menu->addAction(functions[index].name), &QAction::triggered, this, [this, index] {
+            runFunction(index);
+        });
+    }
+}
+
+void PressButton::runFunction(qsizetype index)
+{
+    if (index >= 0 && index < m_functions.size())
+        Q_EMIT mouseDown(m_functions[index].button, m_functions[index].shift);
+}
 
 Integer PressButton::buttonCode(Qt::MouseButton button)
 {
@@ -42,4 +119,47 @@ void PressButton::mousePressEvent(QMouseEvent *event)
     // the button come back up instead of waiting for a release that never comes.
     if (isDown() && !(QGuiApplication::mouseButtons() & event->button()))
         setDown(false);
+}
+
+// The click that ends a mouse press was acted on at the press already.
+void PressButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_releasingMouse = true;
+    QPushButton::mouseReleaseEvent(event);
+    m_releasingMouse = false;
+}
+
+// Space, Return and a screen reader's press all end in a click.
+void PressButton::onClicked()
+{
+    if (!m_releasingMouse)
+        Q_EMIT mouseDown(Mouse::LeftButton, Mouse::NoKeys);
+}
+
+void PressButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        openFunctionMenu();
+    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+    } else {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// A right press already shows the help; only the keyboard asks for the menu here.
+void PressButton::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openFunctionMenu();
+    event->accept();
+}
+
+void PressButton::openFunctionMenu()
+{
+    m_menu->popup(mapToGlobal(rect().bottomLeft()));
 }

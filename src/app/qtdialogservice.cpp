@@ -16,8 +16,8 @@ QString QtDialogService::displayText(const QString &text)
     return shown;
 }
 
-QString QtDialogService::inputBox(const QString &prompt, const QString &title, const QString &defaultText,
-    Integer leftTwips, Integer topTwips)
+QString QtDialogService::inputBox(
+    const QString &prompt, const QString &title, const QString &defaultText, int leftTwips, int topTwips)
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);

@@ -14,8 +14,8 @@ public:
     // The window is created after the service; prompts and messages open over it.
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
-    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText,
-        Integer leftTwips, Integer topTwips) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText, int leftTwips,
+        int topTwips) override;
     void msgBox(const QString &prompt, MessageStyle style, const QString &title) override;
 
     // The program breaks lines with a lone carriage return, which a label

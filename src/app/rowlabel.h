@@ -3,15 +3,17 @@
 #include <QLabel>
 
 // A label of the information row; a double-click reports the label's index
-// in the row (0 quarter, 1 week, 2 day of the year).
+// in the row (0 quarter, 1 week, 2 day of the year). A screen reader sees the
+// same as one named action.
 class RowLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    RowLabel(int index, const QString &text, QWidget *parent = nullptr);
+    RowLabel(int index, const QString &text, const QString &actionName, QWidget *parent = nullptr);
 
     int index() const { return m_index; }
+    QString actionName() const { return m_actionName; }
 
 Q_SIGNALS:
     void doubleClicked(int index);
@@ -21,4 +23,5 @@ protected:
 
 private:
     int m_index;
+    QString m_actionName;
 };

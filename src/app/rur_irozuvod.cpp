@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace
 {
@@ -41,6 +42,17 @@ QFont smallFont()
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.0);
     return font;
+}
+
+// The functions of a button's gesture table, as its menu and its accessible
+// actions offer them.
+template<class Table>
+QList<PressButton::Function> functionsOf(const Table &table)
+{
+    QList<PressButton::Function> functions;
+    for (const auto &row : table)
+        functions.append({row.name.toString(), row.button, row.shift});
+    return functions;
 }
 
 // A top-level QWidget reads as a mere filler to screen readers; this one is
@@ -87,6 +99,7 @@ void Rur_Irozuvod::createControls()
     m_cmdInfo->setObjectName(QStringLiteral("Cmd_Info"));
     m_cmdInfo->setGeometry(twips(120, 120, 375, 255));
     m_cmdInfo->setAccessibleDescription(QStringLiteral("Mostra le informazioni sul programma"));
+    m_cmdInfo->installEventFilter(this); // Return opens the about box as Space does
     // "?" lies over the calendar's header, whose controls move to its right.
     m_calendar->setHeaderLeftInset(m_cmdInfo->geometry().right() + 4);
 
@@ -95,31 +108,40 @@ void Rur_Irozuvod::createControls()
     m_cmdOggi->setGeometry(twips(5160, 3480, 375, 255));
     m_cmdOggi->setToolTip(
         QStringLiteral("Impostazione della data, calcolo della Pasqua e delle principali festività"));
+    m_cmdOggi->setFunctions(functionsOf(Feasts::todayGestures()));
 
     m_cmdDiff = new PressButton(QStringLiteral("D"), this);
     m_cmdDiff->setObjectName(QStringLiteral("Cmd_Diff"));
     m_cmdDiff->setGeometry(twips(5520, 3480, 375, 255));
     m_cmdDiff->setToolTip(QStringLiteral("Differenza tra due date"));
+    m_cmdDiff->setFunctions(functionsOf(DayInfo::diffGestures()));
+    // The buttons take the focus from the keyboard only: a press leaves it
+    // where it was unless what it does moves it.
+    for (QPushButton *button :
+        {m_cmdInfo, static_cast<QPushButton *>(m_cmdOggi), static_cast<QPushButton *>(m_cmdDiff)})
+        button->setFocusPolicy(Qt::TabFocus);
+    for (PressButton *button : {m_cmdOggi, m_cmdDiff})
+        button->setAccessibleDescription(button->toolTip() + QStringLiteral(". ") + Help::buttonKeysHint());
 
     // A caption's accessible name stays its text; its description says what
-    // a double-click does, since nothing on screen does.
+    // a double-click and its key do, since nothing on screen does.
     const std::array<QRect, 3> captionGeometry {
         twips(105, 3480, 735, 255), twips(1560, 3480, 735, 255), twips(3040, 3480, 1215, 255)};
     const std::array<QRect, 3> boxGeometry {
         twips(840, 3480, 495, 255), twips(2370, 3480, 495, 255), twips(4320, 3480, 495, 255)};
     for (int index = 0; index < 3; ++index) {
         const DayInfo::RowItem &item = DayInfo::rowItems()[index];
-        auto *caption = new RowLabel(index, item.caption, this);
+        auto *caption = new RowLabel(index, item.caption, item.actionName, this);
         caption->setObjectName(QStringLiteral("Lab_Week1_%1").arg(index));
         caption->setGeometry(captionGeometry[index]);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        caption->setAccessibleDescription(item.doubleClickHint);
+        caption->setAccessibleDescription(item.captionDescription);
         connect(caption, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week1_DblClick(static_cast<Integer>(i));
         });
         m_labWeek1[index] = caption;
 
-        auto *box = new RowLabel(index, QString(), this);
+        auto *box = new RowLabel(index, QString(), item.actionName, this);
         box->setObjectName(QStringLiteral("Lab_Week_%1").arg(index));
         box->setGeometry(boxGeometry[index]);
         box->setAlignment(Qt::AlignCenter);
@@ -129,10 +151,16 @@ void Rur_Irozuvod::createControls()
         white.setColor(QPalette::Window, Qt::white);
         box->setPalette(white);
         box->setToolTip(item.boxToolTip);
+        box->setAccessibleDescription(item.boxDescription);
         connect(box, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week_DblClick(static_cast<Integer>(i));
         });
         m_labWeek[index] = box;
+
+        auto *key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(item.accessKey)), this);
+        connect(key, &QShortcut::activated, this, [this, index] {
+            Lab_Week_DblClick(static_cast<Integer>(index));
+        });
     }
 
     m_linCal = new QFrame(this);
@@ -163,6 +191,19 @@ void Rur_Irozuvod::Form_Load()
     m_calendar->refresh();
     Update_DayInfo();
     repaint();
+}
+
+bool Rur_Irozuvod::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_cmdInfo && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            m_cmdInfo->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Rur_Irozuvod::closeEvent(QCloseEvent *event)
@@ -230,13 +271,9 @@ void Rur_Irozuvod::Lab_Week1_DblClick(Integer index)
 
 void Rur_Irozuvod::Set_InputPos()
 {
-    // A window far off the primary screen gives a sum outside 16 bits: that
-    // coordinate keeps its previous value.
-    const QRect frame = frameGeometry();
-    if (const auto x = Numbers::toIntegerHalfEven(float(frame.x()) * TwipsPerPixel + 350.0f))
-        m_state.InputPosX = *x;
-    if (const auto y = Numbers::toIntegerHalfEven(float(frame.y()) * TwipsPerPixel + 600.0f))
-        m_state.InputPosY = *y;
+    const QPoint corner = frameGeometry().topLeft();
+    m_state.InputPosX = corner.x() * TwipsPerPixel + 350;
+    m_state.InputPosY = corner.y() * TwipsPerPixel + 600;
 }
 
 void Rur_Irozuvod::Shift_Date(Dates::Interval interval, Integer count)

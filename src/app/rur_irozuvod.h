@@ -57,6 +57,7 @@ public:
     void Show_Holidays(Integer year);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -15,10 +15,10 @@ const std::array<Mouse::Gesture<DiffAction>, 3> &diffGestures()
             u"1) tasto sinistro: Selezione del primo giorno per il calcolo della differenza di date. Il "
             u"secondo "
             u"giorno verrà selezionato direttamente dal fastorio",
-            u"Primo giorno della differenza"},
+            u"Primo giorno per la differenza di date"},
         {LeftButton, ShiftKey, DiffAction::Disarm, u"2) shift + tasto sinistro: Deselezione del primo giorno",
             u"Deseleziona il primo giorno"},
-        {RightButton, NoKeys, DiffAction::ShowHelp, {}, u"Funzioni del tasto"},
+        {RightButton, NoKeys, DiffAction::ShowHelp, {}, u"Spiega le funzioni del tasto"},
     }};
     return table;
 }

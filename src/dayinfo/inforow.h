@@ -14,7 +14,10 @@ namespace DayInfo
 struct RowItem {
     QString caption; // "Settimana:"
     QString boxToolTip; // what the number in the box is
-    QString doubleClickHint; // what a double-click on the item does
+    char accessKey; // with Alt, opens the item's prompt from anywhere in the window
+    QString actionName; // the prompt, as offered to screen readers
+    QString captionDescription; // what a double-click or the key does
+    QString boxDescription; // the tooltip, and the key
 };
 
 const std::array<RowItem, 3> &rowItems();

@@ -30,7 +30,7 @@ const std::array<Mouse::Gesture<TodayAction>, 5> &todayGestures()
             u"Vai alla Pasqua di un anno…"},
         {RightButton, CtrlKey, TodayAction::ShowHolidays, u"4) crtl + tasto destro: Calcolo delle festività",
             u"Festività di un anno…"},
-        {RightButton, NoKeys, TodayAction::ShowHelp, {}, u"Funzioni del tasto"},
+        {RightButton, NoKeys, TodayAction::ShowHelp, {}, u"Spiega le funzioni del tasto"},
     }};
     return table;
 }

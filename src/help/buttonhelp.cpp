@@ -39,4 +39,10 @@ QString buttonHelpText(Integer selector)
     return QStringLiteral("Selezione con:\r\r") + lines.join(QChar(u'\r'));
 }
 
+QString buttonKeysHint()
+{
+    return QStringLiteral(
+        "Spazio o Invio come il tasto sinistro; tasto Menu o Maiusc+F10 per tutte le funzioni");
+}
+
 } // namespace Help

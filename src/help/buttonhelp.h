@@ -20,4 +20,7 @@ QString buttonHelpTitle(const QString &caption);
 // the last one. An unknown selector gives the heading alone.
 QString buttonHelpText(Integer selector);
 
+// What a screen reader adds to a button's description: its keys.
+QString buttonKeysHint();
+
 } // namespace Help

@@ -19,9 +19,10 @@ public:
     virtual ~DialogService() = default;
 
     // The text typed on OK; an empty text on Cancel or when the prompt is closed.
-    // The position is the prompt's top-left corner on the screen, in twips.
+    // The position is the prompt's top-left corner on the screen, in twips;
+    // a wide desktop needs more than 16 bits for it.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText,
-        Integer leftTwips, Integer topTwips) = 0;
+        int leftTwips, int topTwips) = 0;
 
     virtual void msgBox(const QString &prompt, MessageStyle style, const QString &title) = 0;
 };

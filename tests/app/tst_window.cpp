@@ -9,6 +9,7 @@
 #include "platform/mouse.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextCharFormat>
@@ -39,18 +40,46 @@ Dates::Interval interval(const QString &code)
                                       : Dates::Interval::Day;
 }
 
+QPushButton *button(WindowFixture &f, const QString &caption)
+{
+    const QString name = caption == QLatin1String("M") ? QStringLiteral("Cmd_Oggi")
+        : caption == QLatin1String("D")                ? QStringLiteral("Cmd_Diff")
+                                                       : QStringLiteral("Cmd_Info");
+    return f.window.findChild<QPushButton *>(name);
+}
+
 // Runs one action of a scenario, as a user would where a user can.
 void act(WindowFixture &f, const QString &action)
 {
     CalendarDriver calendar(f.window.calendar());
     const QString verb = action.section(u':', 0, 0);
     const QString arg = action.section(u':', 1);
-    if (verb == QLatin1String("M") || verb == QLatin1String("D")) {
-        auto *button = f.window.findChild<QPushButton *>(
-            verb == QLatin1String("M") ? QStringLiteral("Cmd_Oggi") : QStringLiteral("Cmd_Diff"));
+    if (verb == QLatin1String("M") || verb == QLatin1String("D") || verb == QLatin1String("?")) {
         const auto [pressed, keys] = press(arg);
-        QTest::mousePress(button, pressed, keys);
-        QTest::mouseRelease(button, pressed, keys);
+        QTest::mousePress(button(f, verb), pressed, keys);
+        QTest::mouseRelease(button(f, verb), pressed, keys);
+    } else if (verb == QLatin1String("press")) { // press:M:Space, a key on a focused button
+        QPushButton *target = button(f, arg.section(u':', 0, 0));
+        target->setFocus();
+        QTest::keyClick(
+            target, arg.section(u':', 1) == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return);
+    } else if (verb == QLatin1String("menu") ||
+        verb == QLatin1String("menukey")) { // menu:M:3, the third entry
+        QPushButton *target = button(f, arg.section(u':', 0, 0));
+        target->setFocus();
+        if (verb == QLatin1String("menu"))
+            QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+        else
+            QTest::keyClick(target, Qt::Key_Menu);
+        auto *menu = target->findChild<QMenu *>();
+        QTRY_VERIFY(menu->isVisible());
+        for (int entry = arg.section(u':', 1).toInt(); entry > 0; --entry)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    } else if (verb == QLatin1String("alt")) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(arg[0].unicode()), Qt::AltModifier);
+    } else if (verb == QLatin1String("focus")) {
+        f.window.findChild<QWidget *>(arg)->setFocus();
     } else if (verb == QLatin1String("dbl") || verb == QLatin1String("rdbl")) {
         QTest::mouseDClick(f.window.findChild<QLabel *>(arg),
             verb == QLatin1String("dbl") ? Qt::LeftButton : Qt::RightButton);
@@ -167,7 +196,12 @@ void TestWindow::scenarios()
         }
     }
     QCOMPARE(f.window.formState().DiffPending, armed);
-    QCOMPARE(f.window.calendar()->isAncestorOf(QApplication::focusWidget()), focus == QLatin1String("cal"));
+    // On the calendar, anywhere but there, or on the control named.
+    if (focus == QLatin1String("cal") || focus == QLatin1String("kept"))
+        QCOMPARE(
+            f.window.calendar()->isAncestorOf(QApplication::focusWidget()), focus == QLatin1String("cal"));
+    else
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
 }
 
 void TestWindow::prompts_data()
@@ -204,11 +238,12 @@ void TestWindow::promptsFollowTheWindow()
     QCOMPARE(f.dialogs.prompts[0].leftTwips, 1550);
     QCOMPARE(f.dialogs.prompts[0].topTwips, 1500);
 
-    f.window.move(2167, 100); // 32505 twips: left + 350 does not fit 16 bits
-    QTRY_COMPARE(f.window.frameGeometry().x(), 2167);
+    // The far end of a desktop of two 1920-pixel monitors, past 16 bits of twips.
+    f.window.move(3500, 2300);
+    QTRY_COMPARE(f.window.frameGeometry().topLeft(), QPoint(3500, 2300));
     f.window.Cmd_Oggi_MouseDown(Mouse::RightButton, Mouse::ShiftKey);
-    QCOMPARE(f.dialogs.prompts[1].leftTwips, 1550);
-    QCOMPARE(f.dialogs.prompts[1].topTwips, 2100);
+    QCOMPARE(f.dialogs.prompts[1].leftTwips, 52850);
+    QCOMPARE(f.dialogs.prompts[1].topTwips, 35100);
 }
 
 void TestWindow::closeEndsTheProgram()
@@ -289,6 +324,7 @@ void TestWindow::layoutAndAccessibleNames()
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(node->text(QAccessible::Name), row[2]);
         QCOMPARE(node->text(QAccessible::Description), row[3]);
+        QCOMPARE(widget->toolTip(), row[4] == QLatin1String("-") ? QString() : row[4]);
     }
 }
 

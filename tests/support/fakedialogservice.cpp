@@ -1,7 +1,7 @@
 #include "fakedialogservice.h"
 
 QString FakeDialogService::inputBox(const QString &prompt, const QString &title, const QString &defaultText,
-    Integer leftTwips, Integer topTwips)
+    int leftTwips, int topTwips)
 {
     prompts.append({prompt, title, defaultText, leftTwips, topTwips});
     order.append(QStringLiteral("prompt"));

@@ -11,8 +11,8 @@ struct RecordedPrompt {
     QString prompt;
     QString title;
     QString defaultText;
-    Integer leftTwips = 0;
-    Integer topTwips = 0;
+    int leftTwips = 0;
+    int topTwips = 0;
 };
 
 struct RecordedMessage {
@@ -40,7 +40,7 @@ public:
     std::function<void()> whileDialogOpen;
 
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText,
-        Integer leftTwips, Integer topTwips) override;
+        int leftTwips, int topTwips) override;
     void msgBox(const QString &prompt, MessageStyle style, const QString &title) override;
 
     void clear();
