@@ -1,6 +1,7 @@
-"""Reads the running program through AT-SPI as a screen reader would: the
-window, its row of day numbers, its buttons, and the about box that "?" opens.
-Exits non-zero naming everything it could not read or found wrong."""
+"""Reads and drives the running program through AT-SPI as a screen reader
+would: the window, its row of day numbers, its buttons, the about box that "?"
+opens, and the actions of "M", "D" and a caption, each checked for what it
+does. Exits non-zero naming everything it could not read or found wrong."""
 
 import datetime
 import sys
@@ -12,11 +13,13 @@ WAIT_SECONDS = 5.0
 
 CAPTIONS = ["Trimestre:", "Settimana:", "Giorno dell'anno:"]
 
+# A button's description starts with its tooltip and names its keys.
 BUTTONS = {
     "?": "Mostra le informazioni sul programma",
     "M": "Impostazione della data, calcolo della Pasqua e delle principali festività",
     "D": "Differenza tra due date",
 }
+KEYS = "Maiusc+F10"
 
 ABOUT_TITLE = "Informazioni su..."
 # The version as the about box writes it ("1.00"), passed in from the build.
@@ -60,13 +63,23 @@ def top_level(app, role, name):
     )
 
 
-def press(accessible, what):
+def action_names(accessible):
     action = accessible.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if "Press" not in names:
-        raise Unreadable(f"{what}: no Press action (has {names})")
-    if not action.doAction(names.index("Press")):
-        raise Unreadable(f"{what}: the Press action was refused")
+    return [action.getName(i) for i in range(action.nActions)]
+
+
+def act(accessible, what, name):
+    """Runs the action whose name holds `name`."""
+    names = action_names(accessible)
+    index = next((i for i, n in enumerate(names) if name in n), None)
+    if index is None:
+        raise Unreadable(f"{what}: no action {name!r} (has {names})")
+    if not accessible.queryAction().doAction(index):
+        raise Unreadable(f"{what}: the action {names[index]!r} was refused")
+
+
+def press(accessible, what):
+    act(accessible, what, "Press")
 
 
 def day_numbers(day):
@@ -86,8 +99,7 @@ def check_window(window, started_on, problems):
             problems.append(f"caption {caption!r} not among the labels {names}")
 
     expected = day_numbers(started_on)
-    described = {label.description: label.name for label in labels}
-    shown = {description: described.get(description) for description in expected}
+    shown = row(window)
     for description, name in shown.items():
         if name is None:
             problems.append(f"no label described as {description!r}")
@@ -99,8 +111,67 @@ def check_window(window, started_on, problems):
     for name, description in BUTTONS.items():
         if name not in buttons:
             problems.append(f"button {name!r} not among the buttons {sorted(buttons)}")
-        elif buttons[name] != description:
-            problems.append(f"button {name!r} described as {buttons[name]!r}, not {description!r}")
+        elif not buttons[name].startswith(description) or (name != "?" and KEYS not in buttons[name]):
+            problems.append(f"button {name!r} described as {buttons[name]!r}, not {description!r} and its keys")
+
+
+def row(window):
+    """The value boxes' numbers, by the tooltip their description starts with."""
+    labels = descendants(window, pyatspi.ROLE_LABEL)
+    return {
+        tip: next((label.name for label in labels if label.description.startswith(tip + ".")), None)
+        for tip in day_numbers(datetime.date.today())
+    }
+
+
+def named(window, role, name):
+    found = next((a for a in descendants(window, role) if a.name == name), None)
+    if found is None:
+        raise Unreadable(f"{name!r}: not found")
+    return found
+
+
+def answer_prompt(app, title, text):
+    """Types `text` into the prompt titled `title` and presses OK."""
+    prompt = wait_for(f"prompt {title!r}", lambda: top_level(app, None, title))
+    field = wait_for(f"prompt {title!r}: its field", lambda: descendants(prompt, pyatspi.ROLE_TEXT))[0]
+    field.queryEditableText().setTextContents(text)
+    press(named(prompt, pyatspi.ROLE_PUSH_BUTTON, "OK"), f"prompt {title!r}: OK")
+
+
+def close_message(app, title):
+    """The text of the message box titled `title`, closed with OK."""
+    box = wait_for(f"message box {title!r}", lambda: top_level(app, pyatspi.ROLE_ALERT, title))
+    texts = [label.name for label in descendants(box, pyatspi.ROLE_LABEL) if label.name]
+    press(named(box, pyatspi.ROLE_PUSH_BUTTON, "OK"), f"message box {title!r}: OK")
+    wait_for(f"message box {title!r} gone", lambda: top_level(app, pyatspi.ROLE_ALERT, title) is None)
+    return texts[0] if texts else ""
+
+
+def check_actions(app, window, problems):
+    """D's first action arms a count, the week caption's action opens its
+    prompt, and the jump completes the count; M's Easter and today actions
+    move the calendar."""
+    oggi = named(window, pyatspi.ROLE_PUSH_BUTTON, "M")
+    names = action_names(oggi)
+    if len(names) != 5 or not any("Pasqua" in name for name in names):
+        problems.append(f"button 'M': actions {names}, not five with one for Easter")
+    diff = named(window, pyatspi.ROLE_PUSH_BUTTON, "D")
+    if len(action_names(diff)) != 3:
+        problems.append(f"button 'D': actions {action_names(diff)}, not three")
+
+    act(diff, "button 'D'", "Primo giorno")
+    act(named(window, pyatspi.ROLE_LABEL, "Settimana:"), "caption 'Settimana:'", "settimana")
+    answer_prompt(app, "Calcolo del primo giorno della settimana", "22/2010")
+    message = close_message(app, "Calcolo del numero di giorni tra due date")
+    if not message.startswith("Tra il ") or "ed il 31/05/2010" not in message:
+        problems.append(f"the count after a week jump reads {message!r}")
+
+    act(oggi, "button 'M'", "Pasqua")
+    answer_prompt(app, "Calcolo della pasqua", "2010")
+    wait_for("the row of Easter 2010", lambda: row(window) == day_numbers(datetime.date(2010, 4, 4)))
+    act(oggi, "button 'M'", "oggi")
+    wait_for("the row of today", lambda: row(window) == day_numbers(datetime.date.today()))
 
 
 def check_about_box(app, window, problems):
@@ -138,6 +209,7 @@ def main():
         window = wait_for("window 'Fastorio'", lambda: top_level(app, pyatspi.ROLE_FRAME, "Fastorio"))
         check_window(window, started_on, problems)
         check_about_box(app, window, problems)
+        check_actions(app, window, problems)
     except Unreadable as error:
         problems.append(str(error))
     for problem in problems:
