@@ -254,7 +254,7 @@ void TestWindow::closeEndsTheProgram()
     f.window.Cmd_Diff_MouseDown(Mouse::LeftButton, Mouse::NoKeys);
     QVERIFY(!f.window.close()); // refused as a close: the program ends instead
     QCOMPARE(f.programEnds, 1);
-    QVERIFY(f.dialogs.order.isEmpty());
+    QVERIFY(f.dialogs.prompts.isEmpty() && f.dialogs.messages.isEmpty());
 }
 
 void TestWindow::captionsAreReadWhenUsed()

@@ -18,8 +18,6 @@ private Q_SLOTS:
             QString::fromUtf8(EXPECTED_VERSION));
         QCOMPARE(info.description, QString::fromUtf8(EXPECTED_DESCRIPTION));
         QCOMPARE(info.legalNotice, QString::fromUtf8(EXPECTED_LEGAL_NOTICE));
-        const VersionInfo other = versionInfoFor(u"3.1.2");
-        QCOMPARE(QList<int>({other.major, other.minor, other.revision}), QList<int>({3, 1, 2}));
     }
 
     // A golden file holds a message line by line; the messages break lines
@@ -40,12 +38,11 @@ private Q_SLOTS:
             aboutText(programVersionInfo(), QStringLiteral("M"), QStringLiteral("D")).split(u'\r'), about);
     }
 
-    void captionsAndVersionNumbers()
+    // Minor and revision run together; the hint names the captions as they are.
+    void otherVersionAndCaptions()
     {
-        const VersionInfo program = programVersionInfo();
-        const VersionInfo info {program.productName, 2, 1, 3, program.description, program.legalNotice};
         const QStringList lines =
-            aboutText(info, QStringLiteral("Oggi"), QStringLiteral("Diff")).split(u'\r');
+            aboutText(versionInfoFor(u"2.1.3"), QStringLiteral("Oggi"), QStringLiteral("Diff")).split(u'\r');
         QCOMPARE(lines.value(0), QStringLiteral("Fastorio - Versione 2.13"));
         QCOMPARE(lines.value(6),
             QStringLiteral("Selezionando con il tasto destro del mouse i tasti Oggi e Diff sarà possibile"));

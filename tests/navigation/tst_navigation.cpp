@@ -14,24 +14,15 @@ const NumberEntry *caseField<const NumberEntry *>(const QString &field)
 
 static QString describe(const Outcome &outcome)
 {
-    return std::visit(Answer::Overloaded {
-                          [](Answer::NoAction) -> QString {
-                              return QStringLiteral("nothing");
-                          },
-                          [](MoveBy move) -> QString {
-                              const char *units[] = {"d", "ww", "q"};
-                              return QStringLiteral("move %1 %2")
-                                  .arg(QLatin1String(units[int(move.interval)]))
-                                  .arg(move.count);
-                          },
-                          [](const Answer::JumpTo &jump) -> QString {
-                              return QStringLiteral("jump ") + jump.date.toString(Qt::ISODate);
-                          },
-                          [](const Answer::Warn &warning) -> QString {
-                              return warning.text;
-                          },
-                      },
-        outcome);
+    if (const auto *move = std::get_if<MoveBy>(&outcome))
+        return QStringLiteral("move %1 %2")
+            .arg(QLatin1String(std::array {"d", "ww", "q"}[int(move->interval)]))
+            .arg(move->count);
+    if (const auto *jump = std::get_if<Answer::JumpTo>(&outcome))
+        return QStringLiteral("jump ") + jump->date.toString(Qt::ISODate);
+    if (const auto *warning = std::get_if<Answer::Warn>(&outcome))
+        return warning->text;
+    return QStringLiteral("nothing");
 }
 
 // "number/year: date", so that a mismatch names the case.

@@ -9,12 +9,6 @@ Dates::Interval caseField<Dates::Interval>(const QString &field)
     return field == QLatin1String("ww") ? Dates::Interval::Week : Dates::Interval::Day;
 }
 
-template<>
-qint64 caseField<qint64>(const QString &field)
-{
-    return field.toLongLong();
-}
-
 static QString text(std::optional<QDate> date)
 {
     return date ? date->toString(Qt::ISODate) : QStringLiteral("refused");

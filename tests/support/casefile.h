@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QStringList>
 #include <QTest>
 
 #include <array>
@@ -11,61 +10,29 @@
 // then one field per column, separated by "|" and trimmed. Blank lines and
 // lines starting with "#" are skipped. In a text field "\r", "\n" and "\t"
 // stand for a carriage return, a line feed and a tab, and "<blank>" for one
-// blank.
+// blank; a date is yyyy-mm-dd, or "-" for none; a bool is "yes" or "no".
 
 // A field read as a column of type T; a test adds its own types by
 // specialising this.
 template<class T>
-T caseField(const QString &field);
+T caseField(const QString &field)
+{
+    QVariant value(field == QLatin1String("yes") ? QStringLiteral("true")
+            : field == QLatin1String("no")       ? QStringLiteral("false")
+                                                 : field);
+    if (!value.convert(QMetaType::fromType<T>()) && field != QLatin1String("-"))
+        qFatal("\"%s\" in a case file is no %s", qPrintable(field), QMetaType::fromType<T>().name());
+    return value.value<T>();
+}
 
 template<>
 inline QString caseField<QString>(const QString &field)
 {
     QString text = field;
-    text.replace(QLatin1String("\\r"), QLatin1String("\r"));
-    text.replace(QLatin1String("\\n"), QLatin1String("\n"));
-    text.replace(QLatin1String("\\t"), QLatin1String("\t"));
-    text.replace(QLatin1String("<blank>"), QLatin1String(" "));
+    for (const auto &[escape, character] :
+        {std::pair {"\\r", "\r"}, {"\\n", "\n"}, {"\\t", "\t"}, {"<blank>", " "}})
+        text.replace(QLatin1String(escape), QLatin1String(character));
     return text;
-}
-
-template<>
-inline int caseField<int>(const QString &field)
-{
-    bool ok = false;
-    const int value = field.toInt(&ok);
-    if (!ok)
-        qFatal("not a whole number in a case file: %s", qPrintable(field));
-    return value;
-}
-
-template<>
-inline double caseField<double>(const QString &field)
-{
-    bool ok = false;
-    const double value = field.toDouble(&ok);
-    if (!ok)
-        qFatal("not a number in a case file: %s", qPrintable(field));
-    return value;
-}
-
-// yyyy-mm-dd; "-" for no date.
-template<>
-inline QDate caseField<QDate>(const QString &field)
-{
-    const QDate date = QDate::fromString(field, Qt::ISODate);
-    if (!date.isValid() && field != QLatin1String("-"))
-        qFatal("not a date in a case file: %s", qPrintable(field));
-    return date;
-}
-
-// "yes" or "no".
-template<>
-inline bool caseField<bool>(const QString &field)
-{
-    if (field != QLatin1String("yes") && field != QLatin1String("no"))
-        qFatal("not yes or no in a case file: %s", qPrintable(field));
-    return field == QLatin1String("yes");
 }
 
 inline QList<QStringList> readCaseLines(const QString &path)
@@ -94,9 +61,8 @@ void addCaseRows(const QString &path, const std::array<const char *, sizeof...(T
     (QTest::addColumn<Ts>(columns[column++]), ...);
     for (const QStringList &fields : readCaseLines(path)) {
         if (fields.size() != qsizetype(1 + sizeof...(Ts)))
-            qFatal("%s: %lld fields instead of %lld in the case \"%s\"", qPrintable(path),
-                static_cast<long long>(fields.size()), static_cast<long long>(1 + sizeof...(Ts)),
-                qPrintable(fields.first()));
+            qFatal("%s: the case \"%s\" has not %d fields", qPrintable(path), qPrintable(fields[0]),
+                int(1 + sizeof...(Ts)));
         QTestData &row = QTest::newRow(qPrintable(fields.first()));
         qsizetype field = 1;
         ((row << caseField<Ts>(fields[field++])), ...);
