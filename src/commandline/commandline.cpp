@@ -95,18 +95,28 @@ QString helpText()
                        "  2  dato non valido o opzioni errate: il motivo va sullo standard error\n"
                        "     e la finestra non si apre\n\n"
                        "Esempi:\n");
-    for (const QString &example : {QStringLiteral("31/05/2010"), QStringLiteral("--pasqua 2010"),
-             QStringLiteral("--info 31/05/2010"), QStringLiteral("--differenza 01/03/2010 31/03/2010")})
-        text += QStringLiteral("  ") + program() + u' ' + example + u'\n';
+    const std::array<std::array<QStringView, 2>, 4> examples {{
+        {u"31/05/2010", u"apre il calendario sul 31 maggio 2010"},
+        {u"--pasqua 2010", u"stampa la data della Pasqua del 2010"},
+        {u"--info 31/05/2010", u"stampa la riga del 31 maggio 2010"},
+        {u"--differenza 1/3/10 31/3/10", u"stampa i giorni dal 1° al 31 marzo 2010"},
+    }};
+    for (const auto &[example, effect] : examples)
+        text += QStringLiteral("  ") + program() + u' ' + example.toString().leftJustified(27) +
+            QStringLiteral("  ") + effect + u'\n';
     return text;
 }
 
+// GNU's layout: "program (package) version", then the legal lines.
 QString versionText()
 {
     const Help::VersionInfo info = Help::programVersionInfo();
-    return info.productName + u' ' + QString::number(info.major) + u'.' + QString::number(info.minor) + u'.' +
+    return program() + QStringLiteral(" (") + info.productName + QStringLiteral(") ") +
+        QString::number(info.major) + u'.' + QString::number(info.minor) + u'.' +
         QString::number(info.revision) + u'\n' + info.legalNotice +
-        QStringLiteral("\nLicenza MIT: questo è software libero, lo si può modificare e ridistribuire.\n"
+        QStringLiteral(".\n"
+                       "Rilasciato con licenza MIT.\n"
+                       "Questo è software libero: lo si può modificare e ridistribuire.\n"
                        "Non c'è ALCUNA GARANZIA, nei limiti permessi dalla legge.\n");
 }
 

@@ -105,7 +105,7 @@ if [ "$status" -ne 0 ] || [ -s "$scratch/err" ] || [ "$(head -n 1 <<<"$help")" !
 fi
 checks=$((checks + 1))
 first=$("$program" --version 2>"$scratch/err" | head -n 1) && [ ! -s "$scratch/err" ] &&
-    [ "$first" = "Fastorio $version" ] || { failures=$((failures + 1)); echo "FAIL: --version says '$first'"; }
+    [ "$first" = "fastorio (Fastorio) $version" ] || { failures=$((failures + 1)); echo "FAIL: --version says '$first'"; }
 
 # An answer that cannot be written is a failure.
 checks=$((checks + 1))
