@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -95,7 +96,7 @@ QString helpText()
                        "  2  dato non valido o opzioni errate: il motivo va sullo standard error\n"
                        "     e la finestra non si apre\n\n"
                        "Esempi:\n");
-    const std::array<std::array<QStringView, 2>, 4> examples {{
+    constexpr std::array<std::array<QStringView, 2>, 4> examples {{
         {u"31/05/2010", u"apre il calendario sul 31 maggio 2010"},
         {u"--pasqua 2010", u"stampa la data della Pasqua del 2010"},
         {u"--info 31/05/2010", u"stampa la riga del 31 maggio 2010"},
