@@ -16,7 +16,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Gli sviluppatori di Fastorio <fastorio@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # dpkg-shlibdeps reads the binary's libraries, so Depends names the Qt 6 and C++
-# runtime packages at the versions this machine built against.
+# runtime packages at the versions this machine built against. It cannot see
+# what Qt loads at run time: the X11 platform plugin, the narrow face of the
+# information row and Qt's own Italian texts (buttons, edit menus); those are
+# named here and the libraries are added after them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
+# Folders 0755 as Debian wants them, whatever the umask of whoever builds the
+# package.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 include(CPack)

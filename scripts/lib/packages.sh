@@ -1,15 +1,28 @@
-# Debian packages the program needs to build, run and test; sourced by
-# scripts/run and scripts/test. Keep the README's list the same.
-FASTORIO_PACKAGES=(
+# Debian packages Fastorio needs, sourced by scripts/run, scripts/test and
+# bench/run. Keep the README's lists the same.
+
+# To build, install and run the program: the compiler and Qt, what Qt loads at
+# run time (the X11 platform plugin, Qt's Italian texts), the font of the
+# information row, and help2man with the Italian locale's sources for the
+# manual page.
+FASTORIO_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
     fonts-liberation
+    help2man locales
+)
+
+# Only to test: displays and a window manager, desktop and package checkers,
+# the screen-reader stack, clang with its sanitizers and fuzzer runtime.
+FASTORIO_TEST_PACKAGES=(
     xvfb xauth openbox xdotool x11-apps x11-utils
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian man-db
     libxcb-damage0-dev
     dbus at-spi2-core python3-pyatspi
     clang-14 libclang-rt-14-dev llvm-14
 )
+
+FASTORIO_PACKAGES=("${FASTORIO_RUN_PACKAGES[@]}" "${FASTORIO_TEST_PACKAGES[@]}")
 
 # Installs what is missing with apt when run as root; otherwise prints the
 # command that would and stops.

@@ -1,16 +1,34 @@
 #include "app/qtdialogservice.h"
 #include "app/rur_irozuvod.h"
+#include "commandline/commandline.h"
 #include "platform/clock.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Answers and refusals are printed before any application object exists:
+    // they need no display.
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    const auto outcome = CommandLine::read(arguments);
+    if (const auto *print = std::get_if<CommandLine::Print>(&outcome)) {
+        std::fputs(print->text.toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    if (const auto *refusal = std::get_if<CommandLine::Refuse>(&outcome)) {
+        std::fputs(refusal->text.toLocal8Bit().constData(), stderr);
+        return CommandLine::RefusedStatus;
+    }
+
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(FASTORIO_APP_ID));
     QtDialogService dialogs;
     SystemClock clock;
-    Rur_Irozuvod window(dialogs, clock);
+    Rur_Irozuvod window(dialogs, clock, std::get<CommandLine::OpenWindow>(outcome).startDay);
     dialogs.setParentWindow(&window);
     window.show();
     return app.exec();

@@ -66,7 +66,7 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
 
 } // namespace
 
-Rur_Irozuvod::Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QWidget *parent)
+Rur_Irozuvod::Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QDate startDay, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs), m_clock(clock), m_programEnd([this] {
         hide();
         QCoreApplication::exit(0);
@@ -75,7 +75,7 @@ Rur_Irozuvod::Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QWidget *
     static const bool accessibleAsWindow = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(accessibleAsWindow);
     createControls();
-    Form_Load();
+    Form_Load(startDay);
 }
 
 void Rur_Irozuvod::createControls()
@@ -180,14 +180,15 @@ void Rur_Irozuvod::createControls()
     connect(m_cmdDiff, &PressButton::mouseDown, this, &Rur_Irozuvod::Cmd_Diff_MouseDown);
 }
 
-void Rur_Irozuvod::Form_Load()
+void Rur_Irozuvod::Form_Load(QDate startDay)
 {
-    // One reading of the clock decides the day shown and the first count's start.
-    const QDate today = m_clock.now().date();
-    m_state.DiffStartDate = today;
-    m_state.DiffEndDate = today;
+    // One reading of the clock, unless a day was named, decides the day shown
+    // and the first count's start.
+    const QDate first = startDay.isValid() ? startDay : m_clock.now().date();
+    m_state.DiffStartDate = first;
+    m_state.DiffEndDate = first;
     m_state.DiffPending = false;
-    m_calendar->setValue(today);
+    m_calendar->setValue(first);
     m_calendar->refresh();
     Update_DayInfo();
     repaint();

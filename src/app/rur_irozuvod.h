@@ -30,7 +30,8 @@ class Rur_Irozuvod : public QWidget
     Q_OBJECT
 
 public:
-    Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QWidget *parent = nullptr);
+    // Opens on `startDay`, or on the clock's day when it is invalid.
+    Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QDate startDay = {}, QWidget *parent = nullptr);
 
     // What a close request runs; by default the window hides and the
     // application leaves its event loop.
@@ -62,7 +63,7 @@ protected:
 
 private:
     void createControls();
-    void Form_Load();
+    void Form_Load(QDate startDay);
     void Form_QueryUnload(bool &cancel);
 
     void askNumber(const Navigation::NumberEntry &entry);

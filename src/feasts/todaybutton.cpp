@@ -77,7 +77,12 @@ std::variant<Answer::NoAction, Answer::JumpTo, Answer::Warn> readDateAnswer(cons
         return Answer::NoAction {};
     if (const std::optional<QDate> date = Dates::textToDate(text))
         return Answer::JumpTo {*date};
-    return Answer::Warn {QStringLiteral("Attenzione: la data inserita non è valida.")};
+    return Answer::Warn {invalidDateText()};
+}
+
+QString invalidDateText()
+{
+    return QStringLiteral("Attenzione: la data inserita non è valida.");
 }
 
 std::variant<Answer::NoAction, Year, Answer::Warn> readYearAnswer(const QString &text)
@@ -86,9 +91,14 @@ std::variant<Answer::NoAction, Year, Answer::Warn> readYearAnswer(const QString 
         return Answer::NoAction {};
     const double value = Numbers::val(text);
     if (value < Dates::FirstTypedYear || value > Dates::LastTypedYear)
-        return Answer::Warn {QStringLiteral("Attenzione: l'anno inserito non è valido.")};
+        return Answer::Warn {invalidYearText()};
     // Inside the typed years the rounding always fits an Integer.
     return Year {*Numbers::toIntegerHalfEven(value)};
+}
+
+QString invalidYearText()
+{
+    return QStringLiteral("Attenzione: l'anno inserito non è valido.");
 }
 
 } // namespace Feasts

@@ -32,6 +32,7 @@ QString defaultYearText(Integer calendarYear, int clockYear);
 
 // The date prompt: empty ends the press, a text that is no date is warned about.
 std::variant<Answer::NoAction, Answer::JumpTo, Answer::Warn> readDateAnswer(const QString &text);
+QString invalidDateText();
 
 struct Year {
     Integer value;
@@ -40,5 +41,6 @@ struct Year {
 // The year prompts: empty or not a number ends the press; a number outside
 // the typed years is warned about; halves round to the even year.
 std::variant<Answer::NoAction, Year, Answer::Warn> readYearAnswer(const QString &text);
+QString invalidYearText();
 
 } // namespace Feasts

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # check-deb.sh BUILD_DIR: builds the .deb with CPack and checks that it holds
-# exactly what `cmake --install` puts under /usr, depends on the Qt 6 libraries
-# and carries the version the metainfo announces.
+# exactly what `cmake --install` puts under /usr, depends on what the program
+# needs at run time, carries the version the metainfo and the changelog
+# announce, and draws no error and no warning from lintian.
 source "$(dirname "$0")/common.sh"
-need_tools cmake cpack dpkg-deb dpkg-shlibdeps
+need_tools cmake cpack dpkg-deb dpkg-shlibdeps lintian
 
 build=$1
-cpack -G DEB -B "$scratch/cpack" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 \
+# Built with a group-writable umask, as on many desktops: the modes must still be Debian's.
+(umask 0002 && cpack -G DEB -B "$scratch/cpack" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1) \
     || fail "cpack failed:"$'\n'"$(cat "$scratch/cpack.log")"
 debs=("$scratch"/cpack/*.deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
@@ -15,9 +17,13 @@ fi
 deb=${debs[0]}
 
 dpkg-deb -I "$deb" >/dev/null || fail "dpkg-deb cannot read $deb"
+# Information tags are advice; errors and warnings fail.
+lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 && ! grep -qE '^[EW]: ' "$scratch/lintian.log" \
+    || fail "lintian objects to $(basename "$deb"):"$'\n'"$(cat "$scratch/lintian.log")"
+
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
-    grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+for pkg in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
+    grep -qE "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg: $depends"
 done
 
 DESTDIR=$scratch/tree cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install failed"
@@ -29,4 +35,7 @@ metainfo=$(find "$scratch/tree/usr/share/metainfo" -name '*.metainfo.xml')
 version=$(dpkg-deb -f "$deb" Version)
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
 [ "$release" = "$version" ] || fail "the metainfo's newest release $release is not the package version $version"
+entry=$(zcat "$scratch/tree/usr/share/doc/fastorio/changelog.gz" 2>/dev/null | sed -n '1s/^fastorio (\([^)]*\)).*/\1/p') || true
+[ "$entry" = "$version" ] || fail "the changelog's newest entry is ${entry:-missing}, not the package version $version"
+
 echo "$(basename "$deb"): $(wc -l <"$scratch/packaged") files, Depends: $depends"

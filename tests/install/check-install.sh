@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # check-install.sh BUILD_DIR: installs the build into a scratch prefix, checks
 # that the desktop finds everything the desktop entry names, then starts the
-# installed program and waits for its window. Run it under
+# installed program and waits for its window. The manual page must be there,
+# render without complaint, in Italian, and name every option --help lists. Run it under
 # tests/support/with-xvfb.sh, which gives it a display.
 source "$(dirname "$0")/common.sh"
-need_tools cmake appstreamcli xdotool
+need_tools cmake appstreamcli xdotool man
 [ -n "${DISPLAY:-}" ] || fail "no X display: run under tests/support/with-xvfb.sh"
 
 build=$1
@@ -24,6 +25,15 @@ program=$prefix/bin/$(desktop_key "$desktop" Exec)
 [ -x "$program" ] || fail "Exec= names $program, which is not installed"
 [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "no metainfo for $id"
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
+
+page=$prefix/share/man/man1/$(basename "$program").1.gz
+[ -s "$page" ] || fail "no manual page $page"
+manual=$(MANWIDTH=80 man --warnings -l "$page" 2>"$scratch/man.log") && [ ! -s "$scratch/man.log" ] \
+    || fail "man cannot render $page cleanly:"$'\n'"$(cat "$scratch/man.log")"
+grep -q '^SINTASSI$' <<<"$manual" || fail "the manual page's headings are not Italian"
+for option in $("$program" --help | sed -n 's/^  \(--[a-z]*\).*/\1/p'); do
+    grep -qe "$option" <<<"$manual" || fail "the manual page does not mention $option"
+done
 
 # A PNG keeps its width and height as big-endian words at bytes 16 and 20.
 for size in 16 32; do
