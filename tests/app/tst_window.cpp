@@ -131,13 +131,14 @@ private Q_SLOTS:
 
 void TestWindow::scenarios_data()
 {
-    addCaseRows<QDate, QDate, QString, QString, QDate, QString, bool, QString>(QFINDTESTDATA("window.cases"),
-        {"today", "first", "actions", "answers", "after", "messages", "armed", "focus"});
+    addCaseRows<QDate, QDate, QDate, QString, QString, QDate, QString, bool, QString>(QFINDTESTDATA("window.cases"),
+        {"today", "openedOn", "first", "actions", "answers", "after", "messages", "armed", "focus"});
 }
 
 void TestWindow::scenarios()
 {
     QFETCH(QDate, today);
+    QFETCH(QDate, openedOn);
     QFETCH(QDate, first);
     QFETCH(QString, actions);
     QFETCH(QString, answers);
@@ -146,10 +147,10 @@ void TestWindow::scenarios()
     QFETCH(bool, armed);
     QFETCH(QString, focus);
 
-    WindowFixture f(today);
+    WindowFixture f(today, openedOn);
     f.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    QCOMPARE(f.row(), expectedRow(today));
+    QCOMPARE(f.row(), expectedRow(openedOn.isValid() ? openedOn : today));
     if (first.isValid())
         f.select(first);
     auto *info = f.window.findChild<QPushButton *>(QStringLiteral("Cmd_Info"));

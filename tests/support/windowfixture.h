@@ -10,8 +10,9 @@
 
 // A fresh window on a fixed day, with scripted dialogs, for one test function.
 struct WindowFixture {
-    explicit WindowFixture(QDate today = QDate(2010, 3, 1), QTime time = QTime(10, 30))
-        : clock(QDateTime(today, time)), window(dialogs, clock)
+    // Opened on `openedOn`, or on today when it is invalid.
+    explicit WindowFixture(QDate today = QDate(2010, 3, 1), QDate openedOn = {})
+        : clock(QDateTime(today, QTime(10, 30))), window(dialogs, clock, openedOn)
     {
         window.setProgramEnd([this] {
             ++programEnds;

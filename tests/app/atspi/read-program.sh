@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# read-program.sh PROGRAM READER ARGS...: inside a private D-Bus session on an X
+# read-program.sh PROGRAM DAY READER ARGS...: inside a private D-Bus session on an X
 # display, starts the accessibility bus and PROGRAM, then runs the pyatspi
 # READER against it. Everything started here is ended on the way out.
 set -euo pipefail
 
 program=$1
-reader=$2
-shift 2
+day=$2
+reader=$3
+shift 3
 # pyatspi comes from Debian's python3-pyatspi, which only the system
 # interpreter sees; a python3 earlier on PATH may be another build.
 python=/usr/bin/python3
@@ -42,7 +43,7 @@ has_a11y_bus || { echo "read-program.sh: the accessibility bus did not start" >&
 
 # Qt 6.4 joins the accessibility bus only when told to or when a screen
 # reader has switched it on; nobody switches it on here.
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" "$day" &
 app=$!
 
-"$python" "$reader" "$@"
+"$python" "$reader" "$day" "$@"
