@@ -9,12 +9,14 @@ for tool in Xvfb openbox xprop; do
 done
 
 fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+# Neither server keeps the caller's output open: a test runner waits for that.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
 xvfb=$!
 wm=
 cleanup() {
     [ -n "$wm" ] && kill "$wm" 2>/dev/null
     kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
     rm -f "$fdfile"
 }
 trap cleanup EXIT
