@@ -1,8 +1,8 @@
 #include "pressbutton.h"
 
+#include "app/namedactionsaccessible.h"
 #include "platform/mouse.h"
 
-#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -10,50 +10,20 @@
 namespace
 {
 
-// A screen reader sees one action per function; each runs once the call that
-// asked for it has returned, since a function may open a modal dialog.
-class PressButtonAccessible : public QAccessibleWidget
-{
-public:
-    explicit PressButtonAccessible(PressButton *button) : QAccessibleWidget(button, QAccessible::Button) { }
-
-    QString text(QAccessible::Text text) const override
-    {
-        if (text == QAccessible::Name && button()->accessibleName().isEmpty())
-            return button()->text();
-        return QAccessibleWidget::text(text);
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names;
-        for (const PressButton::Function &function : button()->functions())
-            names << function.name;
-        return names;
-    }
-
-    void doAction(const QString &name) override
-    {
-        const qsizetype index = actionNames().indexOf(name);
-        if (index >= 0)
-            QMetaObject::invokeMethod(
-                button(),
-                [button = button(), index] {
-                    button->runFunction(index);
-                },
-                Qt::QueuedConnection);
-    }
-
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
-
-private:
-    PressButton *button() const { return static_cast<PressButton *>(widget()); }
-};
-
 QAccessibleInterface *pressButtonAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("PressButton") && object && object->isWidgetType())
-        return new PressButtonAccessible(static_cast<PressButton *>(object));
+        return new NamedActionsAccessible(
+            static_cast<PressButton *>(object), QAccessible::Button,
+            [button = static_cast<PressButton *>(object)] {
+                QStringList names;
+                for (const PressButton::Function &function : button->functions())
+                    names << function.name;
+                return names;
+            },
+            [button = static_cast<PressButton *>(object)](qsizetype index) {
+                button->runFunction(index);
+            });
     return nullptr;
 }
 

@@ -1,48 +1,24 @@
 #include "rowlabel.h"
 
-#include <QAccessibleWidget>
+#include "app/namedactionsaccessible.h"
+
 #include <QMouseEvent>
 
 namespace
 {
 
-// A label's text stays its accessible name, as for any label; the action runs
-// once the screen reader's call has returned, since it opens a modal prompt.
-class RowLabelAccessible : public QAccessibleWidget
-{
-public:
-    explicit RowLabelAccessible(RowLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) { }
-
-    QString text(QAccessible::Text text) const override
-    {
-        if (text == QAccessible::Name)
-            return label()->text();
-        return QAccessibleWidget::text(text);
-    }
-
-    QStringList actionNames() const override { return {label()->actionName()}; }
-
-    void doAction(const QString &name) override
-    {
-        if (name == label()->actionName())
-            QMetaObject::invokeMethod(
-                label(),
-                [label = label()] {
-                    Q_EMIT label->doubleClicked(label->index());
-                },
-                Qt::QueuedConnection);
-    }
-
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
-
-private:
-    RowLabel *label() const { return static_cast<RowLabel *>(widget()); }
-};
-
+// A label's text stays its accessible name, as for any label.
 QAccessibleInterface *rowLabelAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("RowLabel") && object && object->isWidgetType())
-        return new RowLabelAccessible(static_cast<RowLabel *>(object));
+        return new NamedActionsAccessible(
+            static_cast<RowLabel *>(object), QAccessible::StaticText,
+            [label = static_cast<RowLabel *>(object)] {
+                return QStringList {label->actionName()};
+            },
+            [label = static_cast<RowLabel *>(object)](qsizetype) {
+                Q_EMIT label->doubleClicked(label->index());
+            });
     return nullptr;
 }
 

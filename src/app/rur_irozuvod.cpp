@@ -368,20 +368,9 @@ bool Rur_Irozuvod::goToTypedDate()
     Set_InputPos();
     const QString answer = m_dialogs.inputBox(Feasts::datePromptText(), Feasts::datePromptTitle(),
         Dates::dateToText(m_clock.now().date()), m_state.InputPosX, m_state.InputPosY);
-    return std::visit(Answer::Overloaded {
-                          [](Answer::NoAction) {
-                              return false;
-                          },
-                          [this](const Answer::JumpTo &jump) {
-                              goTo(jump.date);
-                              return true;
-                          },
-                          [this](const Answer::Warn &warning) {
-                              warn(warning.text);
-                              return true;
-                          },
-                      },
-        Feasts::readDateAnswer(answer));
+    return settle(Feasts::readDateAnswer(answer), [this](const Answer::JumpTo &jump) {
+        goTo(jump.date);
+    });
 }
 
 // False when the prompt was cancelled or the answer is not a number.
@@ -392,20 +381,30 @@ bool Rur_Irozuvod::askYear(
     const QString defaultText = Feasts::defaultYearText(m_calendar->year(), m_clock.now().date().year());
     const QString answer =
         m_dialogs.inputBox(prompt, title, defaultText, m_state.InputPosX, m_state.InputPosY);
+    return settle(Feasts::readYearAnswer(answer), [&accept](Feasts::Year year) {
+        accept(year.value);
+    });
+}
+
+// Hands an accepted answer to `accept` or warns about a refused one; false
+// when the answer ends the press without a word.
+template<class Answers, class Accept>
+bool Rur_Irozuvod::settle(const Answers &answer, Accept accept)
+{
     return std::visit(Answer::Overloaded {
                           [](Answer::NoAction) {
                               return false;
-                          },
-                          [&accept](Feasts::Year year) {
-                              accept(year.value);
-                              return true;
                           },
                           [this](const Answer::Warn &warning) {
                               warn(warning.text);
                               return true;
                           },
+                          [&accept](const auto &accepted) {
+                              accept(accepted);
+                              return true;
+                          },
                       },
-        Feasts::readYearAnswer(answer));
+        answer);
 }
 
 void Rur_Irozuvod::Cmd_Diff_MouseDown(Integer button, Integer shift)

@@ -70,6 +70,8 @@ private:
     void goTo(QDate date);
     bool goToTypedDate();
     bool askYear(const QString &prompt, const QString &title, const std::function<void(Integer)> &accept);
+    template<class Answers, class Accept>
+    bool settle(const Answers &answer, Accept accept);
     void completeDayDiff();
     void warn(const QString &text);
 
