@@ -17,23 +17,17 @@ public:
     // around it included; an invalid index when the page does not show it.
     QModelIndex cellOf(QDate date) const
     {
+        // Row 0 holds the weekday names and column 0 the week numbers; the
+        // page's month starts at the first cell showing 1.
         const QCalendarWidget *widget = m_calendar->calendarWidget();
-        const QDate firstOfPage(widget->yearShown(), widget->monthShown(), 1);
         const QAbstractItemModel *model = m_grid->model();
-        // Row 0 holds the weekday names and column 0 the week numbers.
-        int monthOffset = -1;
-        for (int row = 1; row < model->rowCount(); ++row) {
-            for (int column = 1; column < model->columnCount(); ++column) {
-                const QModelIndex index = model->index(row, column);
-                const int day = model->data(index, Qt::DisplayRole).toInt();
-                if (day == 1)
-                    ++monthOffset;
-                const QDate month = firstOfPage.addMonths(monthOffset);
-                if (QDate(month.year(), month.month(), day) == date)
-                    return index;
-            }
-        }
-        return {};
+        int first = 0;
+        while (model->index(1 + first / 7, 1 + first % 7).data().toInt() != 1)
+            ++first;
+        const qint64 cell = first + QDate(widget->yearShown(), widget->monthShown(), 1).daysTo(date);
+        return cell >= 0 && cell < 7 * (model->rowCount() - 1)
+            ? model->index(int(1 + cell / 7), int(1 + cell % 7))
+            : QModelIndex();
     }
 
     bool click(QDate date) const
