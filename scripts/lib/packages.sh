@@ -2,7 +2,7 @@
 # scripts/run and scripts/test. Keep the README's list the same.
 FASTORIO_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev
+    qt6-base-dev qt6-translations-l10n
     fonts-liberation
     xvfb xauth openbox xdotool x11-apps x11-utils
     desktop-file-utils appstream dpkg-dev
