@@ -1,6 +1,8 @@
 #include "rur_irozuvod.h"
 
 #include "app/calendar.h"
+#include "app/look.h"
+#include "app/paletterule.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 #include "dayinfo/daydiff.h"
@@ -125,9 +127,7 @@ void Rur_Irozuvod::createControls()
         box->setAlignment(Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAutoFillBackground(true);
-        QPalette white = box->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        box->setPalette(white);
+        new PaletteRule(box, &Look::valueBox);
         box->setToolTip(item.boxToolTip);
         connect(box, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week_DblClick(static_cast<Integer>(i));

@@ -1,0 +1,61 @@
+#include "look.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+double luminance(const QColor &color)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+} // namespace
+
+namespace Look
+{
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+QColor readable(const QColor &wanted, const QColor &background)
+{
+    if (contrast(wanted, background) >= MinimumContrast)
+        return wanted;
+    float hue = 0, saturation = 0, lightness = 0;
+    wanted.getHslF(&hue, &saturation, &lightness);
+    // Measured as painted, in 8 bits a channel.
+    const auto withLightness = [&](float value) {
+        const QColor color = QColor::fromHslF(hue, saturation, value);
+        return QColor(color.red(), color.green(), color.blue());
+    };
+    // Luminance grows with lightness; white or black reads best.
+    float near = lightness;
+    float far = contrast(Qt::white, background) > contrast(Qt::black, background) ? 1.0f : 0.0f;
+    for (int step = 0; step < 16; ++step) {
+        const float middle = (near + far) / 2;
+        (contrast(withLightness(middle), background) >= 5.0 ? far : near) = middle;
+    }
+    return withLightness(far);
+}
+
+QPalette valueBox(const QPalette &scheme)
+{
+    const QColor text = scheme.color(QPalette::WindowText);
+    const QColor background =
+        contrast(text, Qt::white) >= MinimumContrast ? QColor(Qt::white) : scheme.color(QPalette::Base);
+    QPalette box = scheme;
+    box.setColor(QPalette::Window, background);
+    box.setColor(QPalette::WindowText, readable(text, background));
+    return box;
+}
+
+} // namespace Look
