@@ -1,5 +1,8 @@
 #include "look.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+
 #include <algorithm>
 #include <cmath>
 
@@ -56,6 +59,33 @@ QPalette valueBox(const QPalette &scheme)
     box.setColor(QPalette::Window, background);
     box.setColor(QPalette::WindowText, readable(text, background));
     return box;
+}
+
+void fitTexts(const QList<QLabel *> &labels)
+{
+    const auto fits = [&labels](const QFont &font) {
+        const QFontMetrics metrics(font);
+        return std::all_of(labels.begin(), labels.end(), [&metrics](const QLabel *label) {
+            return metrics.horizontalAdvance(label->text()) <= label->contentsRect().width();
+        });
+    };
+    if (labels.isEmpty() || fits(labels.first()->font()))
+        return;
+    const QFont asked = labels.first()->font();
+    // Liberation Sans, from the package the narrow face comes with, is
+    // narrower than the sans faces a desktop usually falls back to.
+    for (qreal points = asked.pointSizeF(); points >= 6.0; points -= 0.25) {
+        for (const QString &family : {asked.family(), QStringLiteral("Liberation Sans")}) {
+            QFont font = asked;
+            font.setFamily(family);
+            font.setPointSizeF(points);
+            if (fits(font)) {
+                for (QLabel *label : labels)
+                    label->setFont(font);
+                return;
+            }
+        }
+    }
 }
 
 } // namespace Look

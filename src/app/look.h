@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPalette>
+
+class QLabel;
 
 // What the window takes from the desktop it runs on: colours derived from the
 // scheme's palette, and faces from the fonts installed.
@@ -23,5 +26,10 @@ QColor readable(const QColor &wanted, const QColor &background);
 // A value box of the information row: white, with the scheme's text, where
 // that text reads on white; otherwise in the colours of the scheme's fields.
 QPalette valueBox(const QPalette &scheme);
+
+// Where a label's text is wider than the label in its font, every label takes
+// the first face and size, from that font's size down to 6 points, that fits
+// every text.
+void fitTexts(const QList<QLabel *> &labels);
 
 } // namespace Look

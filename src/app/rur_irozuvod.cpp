@@ -135,6 +135,9 @@ void Rur_Irozuvod::createControls()
         m_labWeek[index] = box;
     }
 
+    // Laid out for the narrow face; where it is missing, another face or size.
+    Look::fitTexts({m_labWeek1.begin(), m_labWeek1.end()});
+
     m_linCal = new QFrame(this);
     m_linCal->setObjectName(QStringLiteral("Lin_Cal"));
     m_linCal->setFrameStyle(QFrame::HLine | QFrame::Plain);
