@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # check-deb.sh BUILD_DIR: builds the .deb with CPack and checks that it holds
-# exactly what `cmake --install` puts under /usr, depends on the Qt 6 libraries
-# and carries the version the metainfo announces.
+# exactly what `cmake --install` puts under /usr, depends on the Qt 6 libraries,
+# the fonts and Qt's translations, and carries the version the metainfo announces.
 source "$(dirname "$0")/common.sh"
 need_tools cmake cpack dpkg-deb dpkg-shlibdeps
 
@@ -16,8 +16,8 @@ deb=${debs[0]}
 
 dpkg-deb -I "$deb" >/dev/null || fail "dpkg-deb cannot read $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6gui6 libqt6core6; do
-    grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+for pkg in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation qt6-translations-l10n; do
+    grep -qE "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg: $depends"
 done
 
 DESTDIR=$scratch/tree cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install failed"
