@@ -26,6 +26,7 @@ const auto Grid = QLatin1String("qt_calendar_calendarview");
 const auto NavigationBar = QLatin1String("qt_calendar_navigationbar");
 const auto MonthButton = QLatin1String("qt_calendar_monthbutton");
 const auto YearButton = QLatin1String("qt_calendar_yearbutton");
+const auto YearEdit = QLatin1String("qt_calendar_yearedit");
 constexpr char ChangeDateSlot[] = "changeDate"; // (QDate date, bool changeMonth)
 } // namespace QtParts
 
@@ -130,10 +131,18 @@ void Calendar::applyColours()
     }
 
     // The month and year buttons draw the title in the highlighted-text colour.
+    // The year's editor, inside the header too, shows its selected year in it
+    // on the scheme's highlight.
     if (auto *bar = m_widget->findChild<QWidget *>(QtParts::NavigationBar)) {
         QPalette palette = bar->palette();
         palette.setColor(QPalette::HighlightedText, blue);
         bar->setPalette(palette);
+        if (auto *yearEdit = bar->findChild<QWidget *>(QtParts::YearEdit)) {
+            palette = yearEdit->palette();
+            palette.setColor(
+                QPalette::HighlightedText, Look::readable(DarkBlue, scheme.color(QPalette::Highlight)));
+            yearEdit->setPalette(palette);
+        }
     }
 }
 
