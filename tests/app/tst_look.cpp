@@ -1,9 +1,8 @@
-// How the program looks on a real display with openbox. In a light and a dark
-// scheme, and after a switch between them at run time, every text reads at
-// 4.5:1 at least against its background, as asked for and as painted, and a
-// light scheme keeps the program's own colours. The captions fit their boxes
-// whatever faces are installed. Prompts are wide enough for their titles,
-// messages keep their lines whole, and Qt's own texts are Italian.
+// How the program looks on a real display with openbox: every text at 4.5:1
+// or more in a light and a dark scheme and after a switch at run time, as
+// asked for and as painted; a light scheme's own colours; captions that fit;
+// dialogs that show their titles and lines whole; Qt's own texts in Italian.
+#include "app/look.h"
 #include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
 #include "help/about.h"
@@ -14,42 +13,21 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
-
-#include <cmath>
-
-namespace
-{
-
-// WCAG 2: the relative luminance of linear sRGB.
-double luminance(const QColor &c)
-{
-    double sum = 0;
-    for (const auto &[channel, weight] :
-        {std::pair {c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
-        sum += weight * (channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4));
-    return sum;
-}
-
-double ratio(const QColor &a, const QColor &b)
-{
-    return (std::max(luminance(a), luminance(b)) + 0.05) / (std::min(luminance(a), luminance(b)) + 0.05);
-}
-
-} // namespace
 
 class TestLook : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void contrastMatchesWcagReferences();
     void textsRead_data();
     void textsRead();
     void captionsFit();
-    void promptTitlesAreWhole_data();
-    void promptTitlesAreWhole();
-    void messageLinesStayWhole();
+    void dialogsShowTextsWhole_data();
+    void dialogsShowTextsWhole();
     void promptMenuIsItalian();
 
 private:
@@ -66,6 +44,13 @@ void TestLook::whenShown(QWidget *(*shown)(), const std::function<void(QWidget *
         QWidget *widget = shown();
         widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
     });
+}
+
+// Reference values: the extremes, and the grey that just misses 4.5:1 on white.
+void TestLook::contrastMatchesWcagReferences()
+{
+    QCOMPARE(Look::contrast(Qt::black, Qt::white), 21.0);
+    QCOMPARE(qRound(Look::contrast(QColor(0x77, 0x77, 0x77), Qt::white) * 100), 448);
 }
 
 void TestLook::textsRead_data()
@@ -122,7 +107,7 @@ void TestLook::textsRead()
             index.data(Qt::ForegroundRole).value<QColor>(), index.data(Qt::BackgroundRole).value<QColor>()};
         area = grid->visualRect(index).translated(grid->viewport()->mapTo(&f.window, QPoint()));
     }
-    QVERIFY2(ratio(asked[0], asked[1]) >= 4.5, qPrintable(asked[0].name()));
+    QVERIFY2(Look::contrast(asked[0], asked[1]) >= 4.5, qPrintable(asked[0].name()));
     if (!own.isEmpty())
         QCOMPARE(asked, own);
 
@@ -131,8 +116,8 @@ void TestLook::textsRead()
     QCOMPARE(image.pixelColor(0, 0), asked[1]);
     double best = 1;
     for (int pixel = 0; pixel < image.width() * image.height(); ++pixel)
-        best =
-            std::max(best, ratio(image.pixelColor(pixel % image.width(), pixel / image.width()), asked[1]));
+        best = std::max(
+            best, Look::contrast(image.pixelColor(pixel % image.width(), pixel / image.width()), asked[1]));
     QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
 }
 
@@ -142,50 +127,49 @@ void TestLook::captionsFit()
     if (qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("no-narrow-face.conf")))
         QVERIFY(!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans Narrow")));
     WindowFixture f;
-    for (int index = 0; index < 3; ++index) {
-        auto *caption = f.window.findChild<QLabel *>(QStringLiteral("Lab_Week1_%1").arg(index));
+    for (const QLabel *caption :
+        f.window.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Lab_Week1_"))))
         QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->contentsRect().width(),
             qPrintable(caption->text()));
-    }
 }
 
 // openbox shows a title whole in a window at least 120 pixels wider than the
-// title in its title bar's font, DejaVu Sans 8 pt bold.
-void TestLook::promptTitlesAreWhole_data()
+// title in its title bar's font, DejaVu Sans 8 pt bold; QMessageBox on its own
+// wraps any text wider than 500 pixels.
+void TestLook::dialogsShowTextsWhole_data()
 {
-    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("title"); // a prompt's
+    QTest::addColumn<QString>("text"); // a message's
     for (const char *title : {"Calcolo del primo giorno del trimestre",
              "Calcolo del primo giorno della settimana", "Calcolo del numero del giorno dell'anno",
              "Ricerca di una data", "Calcolo della pasqua", "Calcolo delle festività"})
-        QTest::newRow(title) << QString::fromUtf8(title);
+        QTest::newRow(title) << QString::fromUtf8(title) << QString();
+    QTest::newRow("one-line warning")
+        << QString()
+        << QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53");
+    QTest::newRow("about box") << QString()
+                               << Help::aboutText(
+                                      Help::programVersionInfo(), QStringLiteral("M"), QStringLiteral("D"));
 }
 
-void TestLook::promptTitlesAreWhole()
+void TestLook::dialogsShowTextsWhole()
 {
     QFETCH(QString, title);
-    int width = 0;
-    whenShown(&QApplication::activeModalWidget, [&width](QWidget *prompt) {
-        width = prompt->width();
-        static_cast<QDialog *>(prompt)->reject();
-    });
-    m_dialogs.inputBox(QStringLiteral("Anno:"), title, QString(), 1500, 1500);
-    const QFont titleBar(QStringLiteral("DejaVu Sans"), 8, QFont::Bold);
-    QCOMPARE_GE(width, QFontMetrics(titleBar).horizontalAdvance(title) + 120);
-}
-
-// QMessageBox itself wraps any text wider than 500 pixels.
-void TestLook::messageLinesStayWhole()
-{
-    for (const QString &text :
-        {QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53"),
-            Help::aboutText(Help::programVersionInfo(), QStringLiteral("M"), QStringLiteral("D"))}) {
-        int lines = 0;
-        whenShown(&QApplication::activeModalWidget, [&lines](QWidget *box) {
-            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    QFETCH(QString, text);
+    int width = 0, lines = 0;
+    whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
+        width = dialog->width();
+        if (const auto *label = dialog->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
             lines =
                 qRound(label->heightForWidth(label->width()) / double(label->fontMetrics().lineSpacing()));
-            static_cast<QDialog *>(box)->accept();
-        });
+        static_cast<QDialog *>(dialog)->done(0);
+    });
+    if (text.isEmpty()) {
+        m_dialogs.inputBox(QStringLiteral("Anno:"), title, QString(), 1500, 1500);
+        QCOMPARE_GE(width,
+            QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold)).horizontalAdvance(title) +
+                120);
+    } else {
         m_dialogs.msgBox(text, MessageStyle::Warning, QStringLiteral("Fastorio"));
         QCOMPARE(lines, QtDialogService::displayText(text).count(u'\n') + 1);
     }
