@@ -9,6 +9,9 @@
 namespace
 {
 
+// What a colour made readable aims at (see readable()).
+constexpr double DerivedContrast = 5.0;
+
 double luminance(const QColor &color)
 {
     const auto linear = [](float channel) {
@@ -25,7 +28,8 @@ namespace Look
 
 double contrast(const QColor &a, const QColor &b)
 {
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    // The list form returns values, not references to the temporaries.
+    const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
@@ -45,7 +49,7 @@ QColor readable(const QColor &wanted, const QColor &background)
     float far = contrast(Qt::white, background) > contrast(Qt::black, background) ? 1.0f : 0.0f;
     for (int step = 0; step < 16; ++step) {
         const float middle = (near + far) / 2;
-        (contrast(withLightness(middle), background) >= 5.0 ? far : near) = middle;
+        (contrast(withLightness(middle), background) >= DerivedContrast ? far : near) = middle;
     }
     return withLightness(far);
 }
