@@ -1,5 +1,6 @@
 #include "calendar.h"
 
+#include "app/look.h"
 #include "platform/dates.h"
 
 #include <QAbstractItemView>
@@ -25,6 +26,7 @@ const auto Grid = QLatin1String("qt_calendar_calendarview");
 const auto NavigationBar = QLatin1String("qt_calendar_navigationbar");
 const auto MonthButton = QLatin1String("qt_calendar_monthbutton");
 const auto YearButton = QLatin1String("qt_calendar_yearbutton");
+const auto YearEdit = QLatin1String("qt_calendar_yearedit");
 constexpr char ChangeDateSlot[] = "changeDate"; // (QDate date, bool changeMonth)
 } // namespace QtParts
 
@@ -83,37 +85,72 @@ void Calendar::applyLook()
     // paint the weekend red).
     QTextCharFormat header;
     header.setFont(arial(8.25, true));
-    header.setForeground(Qt::black);
     m_widget->setHeaderTextFormat(header);
     for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday)
         m_widget->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(weekday), QTextCharFormat());
 
-    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid)) {
+    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid))
         grid->setFont(arial(8.25, false));
-        QPalette palette = grid->palette();
-        const QColor buttonFace = palette.color(QPalette::Button);
-        palette.setColor(QPalette::Base, buttonFace);
-        palette.setColor(QPalette::AlternateBase, buttonFace);
-        palette.setColor(QPalette::Mid, palette.color(QPalette::Dark)); // grid lines: button shadow
-        // The disabled colour stays grey: Qt paints the days of the months
-        // around the one shown with it.
-        palette.setColor(QPalette::Active, QPalette::Text, DarkBlue);
-        palette.setColor(QPalette::Inactive, QPalette::Text, DarkBlue);
-        grid->setPalette(palette);
-    }
 
-    // The header: button-face background, title in dark blue. Its month and
-    // year buttons draw their text in the highlighted-text colour.
+    // The header: button-face background.
     if (auto *bar = m_widget->findChild<QWidget *>(QtParts::NavigationBar)) {
         bar->setBackgroundRole(QPalette::Button);
-        QPalette palette = bar->palette();
-        palette.setColor(QPalette::HighlightedText, DarkBlue);
-        bar->setPalette(palette);
         for (const QLatin1String name : {QtParts::MonthButton, QtParts::YearButton}) {
             if (auto *button = bar->findChild<QWidget *>(name))
                 button->setFont(arial(12, true));
         }
     }
+    applyColours();
+}
+
+// Dark blue and black on the button face where they read. On a dark face the
+// blue turns lighter, and black gives way to the scheme's own text colour.
+void Calendar::applyColours()
+{
+    const QPalette scheme = palette();
+    const QColor buttonFace = scheme.color(QPalette::Button);
+    const QColor blue = Look::readable(DarkBlue, buttonFace);
+    const QColor black = Look::contrast(Qt::black, buttonFace) >= Look::MinimumContrast
+        ? QColor(Qt::black)
+        : Look::readable(scheme.color(QPalette::ButtonText), buttonFace);
+
+    QTextCharFormat header = m_widget->headerTextFormat();
+    header.setForeground(black);
+    m_widget->setHeaderTextFormat(header);
+
+    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid)) {
+        QPalette palette = grid->palette();
+        palette.setColor(QPalette::Base, buttonFace);
+        palette.setColor(QPalette::AlternateBase, buttonFace);
+        palette.setColor(QPalette::Mid, scheme.color(QPalette::Dark)); // grid lines: button shadow
+        // The disabled colour stays the scheme's grey: Qt paints the days of
+        // the months around the one shown with it.
+        palette.setColor(QPalette::Active, QPalette::Text, blue);
+        palette.setColor(QPalette::Inactive, QPalette::Text, blue);
+        grid->setPalette(palette);
+    }
+
+    // The month and year buttons draw the title in the highlighted-text colour.
+    // The year's editor, inside the header too, shows its selected year in it
+    // on the scheme's highlight.
+    if (auto *bar = m_widget->findChild<QWidget *>(QtParts::NavigationBar)) {
+        QPalette palette = bar->palette();
+        palette.setColor(QPalette::HighlightedText, blue);
+        bar->setPalette(palette);
+        if (auto *yearEdit = bar->findChild<QWidget *>(QtParts::YearEdit)) {
+            palette = yearEdit->palette();
+            palette.setColor(
+                QPalette::HighlightedText, Look::readable(DarkBlue, scheme.color(QPalette::Highlight)));
+            yearEdit->setPalette(palette);
+        }
+    }
+}
+
+void Calendar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
 }
 
 void Calendar::setHeaderLeftInset(int pixels)

@@ -40,9 +40,11 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void applyLook();
+    void applyColours();
     void onSelectionChanged();
     void onClicked();
 

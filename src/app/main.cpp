@@ -1,3 +1,4 @@
+#include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
 #include "app/rur_irozuvod.h"
 #include "commandline/commandline.h"
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(FASTORIO_APP_ID));
+    QtCatalog qtItalian;
     QtDialogService dialogs;
     SystemClock clock;
     Rur_Irozuvod window(dialogs, clock, std::get<CommandLine::OpenWindow>(outcome).startDay);

@@ -1,10 +1,30 @@
 #include "qtdialogservice.h"
 
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+namespace
+{
+
+// The width a window needs for a window manager to show its whole title.
+// openbox draws it in DejaVu Sans 8 pt, bold while the window is active, a
+// little wider than Qt measures it, centred on the whole bar between an icon
+// on the left and three buttons on the right (about 55 pixels each side).
+int titleWidth(const QString &title)
+{
+    QFont titleBar(QStringLiteral("DejaVu Sans"));
+    titleBar.setPointSizeF(8.0);
+    titleBar.setBold(true);
+    return QFontMetrics(titleBar).horizontalAdvance(title) + 130;
+}
+
+} // namespace
 
 QtDialogService::QtDialogService(QWidget *parent) : m_parent(parent) { }
 
@@ -36,6 +56,13 @@ QString QtDialogService::inputBox(
         field->setAccessibleName(shown.section(u'\n', 0, 0));
         field->setAccessibleDescription(shown);
     }
+    // The dialog's layout sizes it to its contents: the field carries the
+    // width the title needs.
+    auto *field = dialog.findChild<QLineEdit *>();
+    if (field && dialog.layout()) {
+        const QMargins margins = dialog.layout()->contentsMargins();
+        field->setMinimumWidth(titleWidth(title) - margins.left() - margins.right());
+    }
     dialog.adjustSize();
     dialog.move(leftTwips / TwipsPerPixel, topTwips / TwipsPerPixel);
     dialog.raise();
@@ -52,6 +79,16 @@ void QtDialogService::msgBox(const QString &prompt, MessageStyle style, const QS
     QMessageBox box(icon, title, displayText(prompt), QMessageBox::Ok, m_parent);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    // QMessageBox wraps a text wider than 500 pixels, mid-sentence; the
+    // program's lines stay whole where the screen has room (beyond about 800
+    // pixels in all, Qt would break them inside words).
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString &line : box.text().split(u'\n'))
+            widest = qMax(widest, label->fontMetrics().horizontalAdvance(line));
+        if (widest <= qMin(box.screen()->availableSize().width() / 2, 700))
+            label->setMinimumWidth(widest);
+    }
     box.raise();
     box.activateWindow();
     box.exec();

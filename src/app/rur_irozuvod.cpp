@@ -1,6 +1,8 @@
 #include "rur_irozuvod.h"
 
 #include "app/calendar.h"
+#include "app/look.h"
+#include "app/paletterule.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 #include "dayinfo/daydiff.h"
@@ -147,9 +149,7 @@ void Rur_Irozuvod::createControls()
         box->setAlignment(Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAutoFillBackground(true);
-        QPalette white = box->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        box->setPalette(white);
+        new PaletteRule(box, &Look::valueBox);
         box->setToolTip(item.boxToolTip);
         box->setAccessibleDescription(item.boxDescription);
         connect(box, &RowLabel::doubleClicked, this, [this](int i) {
@@ -162,6 +162,9 @@ void Rur_Irozuvod::createControls()
             Lab_Week_DblClick(static_cast<Integer>(index));
         });
     }
+
+    // Laid out for the narrow face; where it is missing, another face or size.
+    Look::fitTexts({m_labWeek1.begin(), m_labWeek1.end()});
 
     m_linCal = new QFrame(this);
     m_linCal->setObjectName(QStringLiteral("Lin_Cal"));

@@ -1,0 +1,201 @@
+// How the program looks on a real display with openbox: every text at 4.5:1
+// or more in a light and a dark scheme and after a switch at run time, as
+// asked for and as painted; a light scheme's own colours; captions that fit;
+// dialogs that show their titles and lines whole; Qt's own texts in Italian.
+#include "app/look.h"
+#include "app/qtcatalog.h"
+#include "app/qtdialogservice.h"
+#include "help/about.h"
+#include "windowfixture.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTimer>
+
+class TestLook : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void contrastMatchesWcagReferences();
+    void textsRead_data();
+    void textsRead();
+    void captionsFit();
+    void dialogsShowTextsWhole_data();
+    void dialogsShowTextsWhole();
+    void promptMenuIsItalian();
+
+private:
+    // Runs `act` on the widget `shown` returns, once it is visible.
+    void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act);
+
+    QtCatalog m_qtItalian;
+    QtDialogService m_dialogs;
+};
+
+void TestLook::whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act)
+{
+    QTimer::singleShot(20, this, [=, this] {
+        QWidget *widget = shown();
+        widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
+    });
+}
+
+// Reference values: the extremes, and the grey that just misses 4.5:1 on white.
+void TestLook::contrastMatchesWcagReferences()
+{
+    QCOMPARE(Look::contrast(Qt::black, Qt::white), 21.0);
+    QCOMPARE(qRound(Look::contrast(QColor(0x77, 0x77, 0x77), Qt::white) * 100), 448);
+}
+
+void TestLook::textsRead_data()
+{
+    QTest::addColumn<QPalette>("built"); // the scheme the window is built in
+    QTest::addColumn<QPalette>("shown"); // the scheme it is shown in
+    QTest::addColumn<QString>("widget"); // what paints the text
+    QTest::addColumn<QPoint>("cell"); // in the grid: row and column
+    QTest::addColumn<QList<QColor>>("own"); // in a light scheme, the program's own text and background
+    const QPalette light = QApplication::style()->standardPalette();
+    const QPalette dark(QColor(49, 54, 59)); // Breeze Dark's button face, the rest derived by Qt
+    const QColor blue(0, 0, 160), face = light.color(QPalette::Button);
+    const auto grid = QStringLiteral("qt_calendar_calendarview");
+    const std::tuple<const char *, QString, QPoint, QList<QColor>> roles[] = {
+        {"day numbers", grid, {3, 3}, {blue, face}}, {"weekday names", grid, {0, 3}, {Qt::black, face}},
+        {"week numbers", grid, {3, 0}, {Qt::black, face}},
+        {"title", QStringLiteral("qt_calendar_yearbutton"), {}, {blue, face}},
+        {"value boxes", QStringLiteral("Lab_Week_2"), {}, {Qt::black, Qt::white}}};
+    for (const auto &[role, widget, cell, own] : roles) {
+        QTest::addRow("light, %s", role) << light << light << widget << cell << own;
+        QTest::addRow("dark, %s", role) << dark << dark << widget << cell << QList<QColor>();
+        QTest::addRow("light to dark, %s", role) << light << dark << widget << cell << QList<QColor>();
+        QTest::addRow("dark to light, %s", role) << dark << light << widget << cell << own;
+    }
+}
+
+void TestLook::textsRead()
+{
+    QFETCH(QPalette, built);
+    QFETCH(QPalette, shown);
+    QFETCH(QString, widget);
+    QFETCH(QPoint, cell);
+    QFETCH(QList<QColor>, own);
+    QApplication::setPalette(built);
+    WindowFixture f(QDate(2010, 5, 31));
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QApplication::setPalette(shown); // reaches the window with the next events
+    QTRY_COMPARE(f.window.palette().color(QPalette::Button), shown.color(QPalette::Button));
+    const QImage window = f.window.grab().toImage();
+
+    // As asked for: a cell's own colours, or a widget's text colour (the header's buttons
+    // take theirs when painted) on the background of the widget that fills it.
+    const QWidget *painter = f.window.findChild<QWidget *>(widget);
+    const QWidget *filled = painter;
+    while (!filled->autoFillBackground())
+        filled = filled->parentWidget();
+    QList<QColor> asked {painter->palette().color(painter->foregroundRole()),
+        filled->palette().color(filled->backgroundRole())};
+    QRect area(painter->mapTo(&f.window, QPoint()), painter->size());
+    if (auto *grid = qobject_cast<const QAbstractItemView *>(painter)) {
+        const QModelIndex index = grid->model()->index(cell.x(), cell.y());
+        asked = {
+            index.data(Qt::ForegroundRole).value<QColor>(), index.data(Qt::BackgroundRole).value<QColor>()};
+        area = grid->visualRect(index).translated(grid->viewport()->mapTo(&f.window, QPoint()));
+    }
+    QVERIFY2(Look::contrast(asked[0], asked[1]) >= 4.5, qPrintable(asked[0].name()));
+    if (!own.isEmpty())
+        QCOMPARE(asked, own);
+
+    // As painted: the background at the area's corner, the text the colour that stands out most.
+    const QImage image = window.copy(area.adjusted(2, 2, -2, -2));
+    QCOMPARE(image.pixelColor(0, 0), asked[1]);
+    double best = 1;
+    for (int pixel = 0; pixel < image.width() * image.height(); ++pixel)
+        best = std::max(
+            best, Look::contrast(image.pixelColor(pixel % image.width(), pixel / image.width()), asked[1]));
+    QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+}
+
+// Laid out for the narrow face; a second run hides it from fontconfig.
+void TestLook::captionsFit()
+{
+    if (qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("no-narrow-face.conf")))
+        QVERIFY(!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans Narrow")));
+    WindowFixture f;
+    for (const QLabel *caption :
+        f.window.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Lab_Week1_"))))
+        QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->contentsRect().width(),
+            qPrintable(caption->text()));
+}
+
+// openbox shows a title whole in a window at least 120 pixels wider than the
+// title in its title bar's font, DejaVu Sans 8 pt bold; QMessageBox on its own
+// wraps any text wider than 500 pixels.
+void TestLook::dialogsShowTextsWhole_data()
+{
+    QTest::addColumn<QString>("title"); // a prompt's
+    QTest::addColumn<QString>("text"); // a message's
+    for (const char *title : {"Calcolo del primo giorno del trimestre",
+             "Calcolo del primo giorno della settimana", "Calcolo del numero del giorno dell'anno",
+             "Ricerca di una data", "Calcolo della pasqua", "Calcolo delle festività"})
+        QTest::newRow(title) << QString::fromUtf8(title) << QString();
+    QTest::newRow("one-line warning")
+        << QString()
+        << QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53");
+    QTest::newRow("about box") << QString()
+                               << Help::aboutText(
+                                      Help::programVersionInfo(), QStringLiteral("M"), QStringLiteral("D"));
+}
+
+void TestLook::dialogsShowTextsWhole()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    int width = 0, lines = 0;
+    whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
+        width = dialog->width();
+        if (const auto *label = dialog->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            lines =
+                qRound(label->heightForWidth(label->width()) / double(label->fontMetrics().lineSpacing()));
+        static_cast<QDialog *>(dialog)->done(0);
+    });
+    if (text.isEmpty()) {
+        m_dialogs.inputBox(QStringLiteral("Anno:"), title, QString(), 1500, 1500);
+        QCOMPARE_GE(width,
+            QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold)).horizontalAdvance(title) +
+                120);
+    } else {
+        m_dialogs.msgBox(text, MessageStyle::Warning, QStringLiteral("Fastorio"));
+        QCOMPARE(lines, QtDialogService::displayText(text).count(u'\n') + 1);
+    }
+}
+
+// Menus are not in the accessible tree: the field's context menu is read as
+// the popup it is.
+void TestLook::promptMenuIsItalian()
+{
+    QStringList items;
+    whenShown(&QApplication::activeModalWidget, [&](QWidget *prompt) {
+        whenShown(&QApplication::activePopupWidget, [&items, prompt](QWidget *menu) {
+            for (const QAction *action : menu->actions())
+                items << action->text().section(u'\t', 0, 0).remove(u'&');
+            menu->close();
+            static_cast<QDialog *>(prompt)->reject();
+        });
+        auto *field = prompt->findChild<QLineEdit *>();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), field->mapToGlobal(QPoint()));
+        QApplication::sendEvent(field, &event);
+    });
+    m_dialogs.inputBox(
+        QStringLiteral("Anno:"), QStringLiteral("Calcolo della pasqua"), QString(), 1500, 1500);
+    QCOMPARE(
+        items.join(u','), QStringLiteral("Annulla,Rifai,,Taglia,Copia,Incolla,Elimina,,Seleziona tutto"));
+}
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
