@@ -1,7 +1,8 @@
-// How the program looks on a real display with openbox: every text at 4.5:1
-// or more in a light and a dark scheme and after a switch at run time, as
-// asked for and as painted; a light scheme's own colours; captions that fit;
-// dialogs that show their titles and lines whole; Qt's own texts in Italian.
+// The program on a real display with openbox: every text at 4.5:1 or more in
+// a light and a dark scheme and after a switch at run time, as asked for and
+// as painted; a light scheme's own colours; captions that fit; the real
+// dialogs as a user sees and answers them, their titles and lines whole; Qt's
+// own texts in Italian.
 #include "app/look.h"
 #include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
@@ -13,6 +14,8 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
@@ -29,6 +32,7 @@ private Q_SLOTS:
     void dialogsShowTextsWhole_data();
     void dialogsShowTextsWhole();
     void promptMenuIsItalian();
+    void realDialogsAnswered();
 
 private:
     // Runs `act` on the widget `shown` returns, once it is visible.
@@ -195,6 +199,65 @@ void TestLook::promptMenuIsItalian()
         QStringLiteral("Anno:"), QStringLiteral("Calcolo della pasqua"), QString(), 1500, 1500);
     QCOMPARE(
         items.join(u','), QStringLiteral("Annulla,Rifai,,Taglia,Copia,Incolla,Elimina,,Seleziona tutto"));
+}
+
+// A prompt: its title, its lines, its field's name for screen readers and its
+// place; a warning: its title, text and icon; each answered by its buttons.
+void TestLook::realDialogsAnswered()
+{
+    WindowFixture f(QDate(2026, 12, 5));
+    Rur_Irozuvod window(m_dialogs, f.clock);
+    m_dialogs.setParentWindow(&window);
+    window.move(80, 60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList seen;
+    const auto answer = [&](const QString &text, const QString &button) {
+        whenShown(&QApplication::activeModalWidget, [&seen, text, button](QWidget *dialog) {
+            QStringList buttons;
+            for (auto *candidate : dialog->findChildren<QPushButton *>())
+                buttons << candidate->text();
+            buttons.sort();
+            seen << dialog->windowTitle() << buttons.join(u',');
+            if (auto *box = qobject_cast<QMessageBox *>(dialog))
+                seen << box->text() << QString::number(box->icon());
+            if (auto *field = dialog->findChild<QLineEdit *>()) {
+                seen << dialog->findChild<QLabel *>()->text() << field->accessibleName()
+                     << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
+                QTest::keyClicks(field, text);
+            }
+            for (auto *candidate : dialog->findChildren<QPushButton *>()) {
+                if (candidate->text() == button)
+                    QTest::mouseClick(candidate, Qt::LeftButton);
+            }
+        });
+    };
+    const QPoint at = window.frameGeometry().topLeft() + QPoint(350 / 15, 600 / 15);
+    const QStringList prompt {QStringLiteral("Calcolo del primo giorno della settimana"),
+        QStringLiteral("Annulla,OK"), QStringLiteral("Settimana numero:\n\n(esempio: 22 oppure 22/2010)"),
+        QStringLiteral("Settimana numero:"), QStringLiteral("%1,%2").arg(at.x()).arg(at.y())};
+
+    answer(QStringLiteral("22/2010"), QStringLiteral("OK"));
+    window.Lab_Week_DblClick(1);
+    QCOMPARE(seen, prompt);
+    QCOMPARE(window.calendar()->value(), QDate(2010, 5, 31));
+
+    seen.clear();
+    answer(QStringLiteral("54"), QStringLiteral("OK"));
+    answer(QString(), QStringLiteral("OK")); // the warning
+    window.Lab_Week_DblClick(1);
+    QCOMPARE(seen.size(), 9);
+    QCOMPARE(seen.mid(5),
+        QStringList({QStringLiteral("Fastorio"), QStringLiteral("OK"),
+            QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53"),
+            QString::number(QMessageBox::Warning)}));
+
+    // Annulla after typing is a cancel: nothing moves and nothing is said.
+    answer(QStringLiteral("+2"), QStringLiteral("Annulla"));
+    window.Lab_Week_DblClick(1);
+    QCOMPARE(seen.size(), 14);
+    QCOMPARE(window.calendar()->value(), QDate(2010, 5, 31));
+    m_dialogs.setParentWindow(nullptr);
 }
 
 QTEST_MAIN(TestLook)

@@ -31,16 +31,6 @@ private Q_SLOTS:
         QVERIFY(!Calc_Easter(1582).isValid()); // before the method's first row
     }
 
-    void findIndex_data() { addCaseRows<double, int>(QFINDTESTDATA("findindex.cases"), {"value", "index"}); }
-
-    void findIndex()
-    {
-        QFETCH(double, value);
-        QFETCH(int, index);
-        QCOMPARE(int(Find_Index(value, {1583, 1700, 1800, 1900, 2100, 2200, 2300, 2400})), index);
-        QCOMPARE(int(Find_Index(value, {})), -1);
-    }
-
     // holidays-<year>.txt holds the year's whole list, one holiday a line.
     void holidayList_data()
     {
