@@ -22,8 +22,3 @@ if(FASTORIO_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(fastorio_settings INTERFACE -fsanitize=address,undefined)
 endif()
-
-# Coverage for the fuzzer comes from the whole build, the core's readers included.
-if(FASTORIO_FUZZ)
-    target_compile_options(fastorio_settings INTERFACE -fsanitize=fuzzer-no-link)
-endif()

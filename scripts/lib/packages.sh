@@ -13,7 +13,7 @@ FASTORIO_RUN_PACKAGES=(
 )
 
 # Only to test: displays and a window manager, desktop and package checkers,
-# the screen-reader stack, clang with its sanitizers and fuzzer runtime.
+# the screen-reader stack, clang with its sanitizers.
 FASTORIO_TEST_PACKAGES=(
     xvfb xauth openbox xdotool x11-apps x11-utils
     desktop-file-utils appstream dpkg-dev lintian man-db

@@ -38,15 +38,11 @@ private Q_SLOTS:
             aboutText(programVersionInfo(), QStringLiteral("M"), QStringLiteral("D")).split(u'\r'), about);
     }
 
-    // Minor and revision run together; the hint names the captions as they are.
-    void otherVersionAndCaptions()
+    // Minor and revision run together.
+    void otherVersion()
     {
-        const QStringList lines =
-            aboutText(versionInfoFor(u"2.1.3"), QStringLiteral("Oggi"), QStringLiteral("Diff")).split(u'\r');
-        QCOMPARE(lines.value(0), QStringLiteral("Fastorio - Versione 2.13"));
-        QCOMPARE(lines.value(6),
-            QStringLiteral("Selezionando con il tasto destro del mouse i tasti Oggi e Diff sarà possibile"));
-        QCOMPARE(buttonHelpTitle(QStringLiteral("Oggi")), QStringLiteral("Funzioni del tasto Oggi"));
+        const QString text = aboutText(versionInfoFor(u"2.1.3"), QStringLiteral("M"), QStringLiteral("D"));
+        QCOMPARE(text.section(u'\r', 0, 0), QStringLiteral("Fastorio - Versione 2.13"));
     }
 };
 
