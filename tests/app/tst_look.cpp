@@ -201,8 +201,8 @@ void TestLook::promptMenuIsItalian()
         items.join(u','), QStringLiteral("Annulla,Rifai,,Taglia,Copia,Incolla,Elimina,,Seleziona tutto"));
 }
 
-// A prompt: its title, its lines, its field's name for screen readers and its
-// place; a warning: its title, text and icon; each answered by its buttons.
+// What a user sees of the real prompt (title, lines, where it opens) and a
+// screen reader hears of its field, and of a warning; each answered by a button.
 void TestLook::realDialogsAnswered()
 {
     WindowFixture f(QDate(2026, 12, 5));
@@ -210,15 +210,11 @@ void TestLook::realDialogsAnswered()
     m_dialogs.setParentWindow(&window);
     window.move(80, 60);
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QStringList seen;
     const auto answer = [&](const QString &text, const QString &button) {
         whenShown(&QApplication::activeModalWidget, [&seen, text, button](QWidget *dialog) {
-            QStringList buttons;
-            for (auto *candidate : dialog->findChildren<QPushButton *>())
-                buttons << candidate->text();
-            buttons.sort();
-            seen << dialog->windowTitle() << buttons.join(u',');
+            seen << dialog->windowTitle();
             if (auto *box = qobject_cast<QMessageBox *>(dialog))
                 seen << box->text() << QString::number(box->icon());
             if (auto *field = dialog->findChild<QLineEdit *>()) {
@@ -232,31 +228,24 @@ void TestLook::realDialogsAnswered()
             }
         });
     };
-    const QPoint at = window.frameGeometry().topLeft() + QPoint(350 / 15, 600 / 15);
-    const QStringList prompt {QStringLiteral("Calcolo del primo giorno della settimana"),
-        QStringLiteral("Annulla,OK"), QStringLiteral("Settimana numero:\n\n(esempio: 22 oppure 22/2010)"),
-        QStringLiteral("Settimana numero:"), QStringLiteral("%1,%2").arg(at.x()).arg(at.y())};
-
     answer(QStringLiteral("22/2010"), QStringLiteral("OK"));
     window.Lab_Week_DblClick(1);
-    QCOMPARE(seen, prompt);
     QCOMPARE(window.calendar()->value(), QDate(2010, 5, 31));
-
-    seen.clear();
     answer(QStringLiteral("54"), QStringLiteral("OK"));
     answer(QString(), QStringLiteral("OK")); // the warning
     window.Lab_Week_DblClick(1);
-    QCOMPARE(seen.size(), 9);
-    QCOMPARE(seen.mid(5),
-        QStringList({QStringLiteral("Fastorio"), QStringLiteral("OK"),
-            QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53"),
-            QString::number(QMessageBox::Warning)}));
-
-    // Annulla after typing is a cancel: nothing moves and nothing is said.
-    answer(QStringLiteral("+2"), QStringLiteral("Annulla"));
+    answer(QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
     window.Lab_Week_DblClick(1);
-    QCOMPARE(seen.size(), 14);
     QCOMPARE(window.calendar()->value(), QDate(2010, 5, 31));
+
+    const QPoint at = window.frameGeometry().topLeft() + QPoint(350 / 15, 600 / 15);
+    const QStringList prompt {QStringLiteral("Calcolo del primo giorno della settimana"),
+        QStringLiteral("Settimana numero:\n\n(esempio: 22 oppure 22/2010)"),
+        QStringLiteral("Settimana numero:"), QStringLiteral("%1,%2").arg(at.x()).arg(at.y())};
+    const QStringList warning {QStringLiteral("Fastorio"),
+        QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53"),
+        QString::number(QMessageBox::Warning)};
+    QCOMPARE(seen, prompt + prompt + warning + prompt);
     m_dialogs.setParentWindow(nullptr);
 }
 

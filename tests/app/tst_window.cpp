@@ -35,10 +35,10 @@ std::pair<Qt::MouseButton, Qt::KeyboardModifiers> press(const QString &text)
 
 QPushButton *button(WindowFixture &f, const QString &caption)
 {
-    const QString name = caption == QLatin1String("M") ? QStringLiteral("Cmd_Oggi")
-        : caption == QLatin1String("D")                ? QStringLiteral("Cmd_Diff")
-                                                       : QStringLiteral("Cmd_Info");
-    return f.window.findChild<QPushButton *>(name);
+    const auto buttons = f.window.findChildren<QPushButton *>();
+    return *std::find_if(buttons.begin(), buttons.end(), [&caption](auto *b) {
+        return b->text() == caption;
+    });
 }
 
 // Runs one action of a scenario, as a user would where a user can.
@@ -51,15 +51,13 @@ void act(WindowFixture &f, const QString &action)
         const auto [pressed, keys] = press(arg);
         QTest::mousePress(button(f, verb), pressed, keys);
         QTest::mouseRelease(button(f, verb), pressed, keys);
-    } else if (verb == QLatin1String("press")) { // press:M:Space, a key on a focused button
+    } else if (verb == QLatin1String("press") || verb.startsWith(QLatin1String("menu"))) {
+        // press:M:Space, a key on a focused button; menu:M:3, the third entry of its menu
         QPushButton *target = button(f, arg.section(u':', 0, 0));
         target->setFocus();
-        QTest::keyClick(
-            target, arg.section(u':', 1) == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Return);
-    } else if (verb == QLatin1String("menu") ||
-        verb == QLatin1String("menukey")) { // menu:M:3, the third entry
-        QPushButton *target = button(f, arg.section(u':', 0, 0));
-        target->setFocus();
+        if (verb == QLatin1String("press"))
+            return QTest::keyClick(
+                target, arg.endsWith(QLatin1String("Space")) ? Qt::Key_Space : Qt::Key_Return);
         if (verb == QLatin1String("menu"))
             QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
         else

@@ -19,11 +19,14 @@ struct WindowFixture {
         });
     }
 
-    QString box(int index) const
+    // The three value boxes, quarter first.
+    QStringList row() const
     {
-        return window.findChild<QLabel *>(QStringLiteral("Lab_Week_%1").arg(index))->text();
+        QStringList boxes;
+        for (int index = 0; index < 3; ++index)
+            boxes << window.findChild<QLabel *>(QStringLiteral("Lab_Week_%1").arg(index))->text();
+        return boxes;
     }
-    QStringList row() const { return {box(0), box(1), box(2)}; }
     QDate selected() const { return window.calendar()->value(); }
     void select(QDate date)
     {

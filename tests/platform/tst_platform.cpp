@@ -1,5 +1,12 @@
+// The platform services: dates and their text, whole numbers and the numbers in typed text.
 #include "casefile.h"
 #include "platform/dates.h"
+#include "platform/integer.h"
+#include "platform/numbertext.h"
+
+#include <QLocale>
+
+#include <clocale>
 
 template<>
 Dates::Interval caseField<Dates::Interval>(const QString &field)
@@ -9,16 +16,56 @@ Dates::Interval caseField<Dates::Interval>(const QString &field)
     return field == QLatin1String("ww") ? Dates::Interval::Week : Dates::Interval::Day;
 }
 
+static QString text(std::optional<Integer> value)
+{
+    return value ? QString::number(*value) : QStringLiteral("refused");
+}
+
 static QString text(std::optional<QDate> date)
 {
     return date ? date->toString(Qt::ISODate) : QStringLiteral("refused");
 }
 
-class TestDates : public QObject
+class TestPlatform : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every case runs under an Italian locale, whose decimal separator is ",".
+    void initTestCase()
+    {
+        std::setlocale(LC_ALL, "it_IT.UTF-8");
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+
+    void toInteger_data()
+    {
+        addCaseRows<double, QString, QString>(QFINDTESTDATA("integer.cases"), {"value", "halfEven", "floor"});
+    }
+
+    void toInteger()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, halfEven);
+        QFETCH(QString, floor);
+        QCOMPARE(text(Numbers::toIntegerHalfEven(value)), halfEven);
+        QCOMPARE(text(Numbers::toIntegerFloor(value)), floor);
+    }
+
+    void valAndIsNumeric_data()
+    {
+        addCaseRows<QString, double, bool>(QFINDTESTDATA("numbertext.cases"), {"text", "val", "numeric"});
+        QTest::newRow("ten thousand nines") << QString(10000, u'9') << qInf() << true;
+    }
+
+    void valAndIsNumeric()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, val);
+        QFETCH(bool, numeric);
+        QCOMPARE(Numbers::val(text), val);
+        QCOMPARE(Numbers::isNumeric(text), numeric);
+    }
     // Every day 1900-2100 against a calendar generated month by month, where
     // 1 January 1900 is a Monday and an ISO week is the week of its Thursday,
     // numbered in the Thursday's year.
@@ -82,5 +129,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDates)
-#include "tst_dates.moc"
+QTEST_APPLESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
