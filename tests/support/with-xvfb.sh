@@ -8,6 +8,7 @@ for tool in Xvfb openbox xprop; do
     command -v "$tool" >/dev/null || { echo "with-xvfb.sh: $tool is not installed" >&2; exit 1; }
 done
 
+# Waits of up to 20 s each: a loaded machine starts the servers slowly.
 fdfile=$(mktemp)
 # Neither server keeps the caller's output open: a test runner waits for that.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
@@ -21,7 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for _ in $(seq 100); do
+for _ in $(seq 400); do
     [ -s "$fdfile" ] && break
     sleep 0.05
 done
@@ -30,7 +31,7 @@ export DISPLAY=":$(head -n 1 "$fdfile")"
 
 openbox >/dev/null 2>&1 &
 wm=$!
-for _ in $(seq 100); do
+for _ in $(seq 400); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done
