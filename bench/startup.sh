@@ -50,6 +50,7 @@ xvfb_pid=
 openbox_pid=
 bus_pid=
 cleanup() {
+    set +e # whatever has already ended
     [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
     [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null

@@ -14,13 +14,18 @@ fdfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
 xvfb=$!
 wm=
+command=
 cleanup() {
+    set +e # whatever has already ended
+    [ -n "$command" ] && kill "$command" 2>/dev/null
     [ -n "$wm" ] && kill "$wm" 2>/dev/null
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -f "$fdfile"
 }
-trap cleanup EXIT
+trap 'status=$?; cleanup; exit $status' EXIT
+# A test runner that gives up on the command stops this script: the servers go too.
+trap 'exit 143' TERM INT HUP
 
 for _ in $(seq 400); do
     [ -s "$fdfile" ] && break
@@ -36,4 +41,7 @@ for _ in $(seq 400); do
     sleep 0.05
 done
 
-QT_QPA_PLATFORM=xcb "$@"
+# In the background, so that a signal is handled at once rather than after the command.
+QT_QPA_PLATFORM=xcb "$@" &
+command=$!
+wait "$command"

@@ -20,6 +20,7 @@ python=/usr/bin/python3
 launcher=
 app=
 cleanup() {
+    set +e # whatever has already ended
     [ -n "$app" ] && kill "$app" 2>/dev/null
     [ -n "$launcher" ] && kill "$launcher" 2>/dev/null
     wait 2>/dev/null
