@@ -8,6 +8,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 # Generous: a sanitizer build on a loaded machine starts and answers slowly.
 WAIT_SECONDS = 20.0
@@ -38,7 +39,10 @@ def wait_for(what, probe):
     """Polls probe() until it returns something, for a few seconds at most."""
     deadline = time.monotonic() + WAIT_SECONDS
     while True:
-        found = probe()
+        try:
+            found = probe()
+        except GLib.Error:  # a window that closed while it was being read
+            found = None
         if found:
             return found
         if time.monotonic() > deadline:
@@ -127,10 +131,7 @@ def row(window):
 
 
 def named(window, role, name):
-    found = next((a for a in descendants(window, role) if a.name == name), None)
-    if found is None:
-        raise Unreadable(f"{name!r}: not found")
-    return found
+    return wait_for(repr(name), lambda: next((a for a in descendants(window, role) if a.name == name), None))
 
 
 def answer_prompt(app, title, text):
