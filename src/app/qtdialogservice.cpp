@@ -42,26 +42,25 @@ QString QtDialogService::inputBox(
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(title);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(displayText(prompt));
+    const QString shown = displayText(prompt);
+    dialog.setLabelText(shown);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
     // The label carries the program's own text: never read it as markup.
     if (auto *label = dialog.findChild<QLabel *>())
         label->setTextFormat(Qt::PlainText);
-    // Screen readers name the field after the prompt's first line and read
-    // the whole prompt as its description.
-    const QString shown = displayText(prompt);
     if (auto *field = dialog.findChild<QLineEdit *>()) {
+        // Screen readers name the field after the prompt's first line and
+        // read the whole prompt as its description.
         field->setAccessibleName(shown.section(u'\n', 0, 0));
         field->setAccessibleDescription(shown);
-    }
-    // The dialog's layout sizes it to its contents: the field carries the
-    // width the title needs.
-    auto *field = dialog.findChild<QLineEdit *>();
-    if (field && dialog.layout()) {
-        const QMargins margins = dialog.layout()->contentsMargins();
-        field->setMinimumWidth(titleWidth(title) - margins.left() - margins.right());
+        // The dialog's layout sizes it to its contents: the field carries the
+        // width the title needs.
+        if (dialog.layout()) {
+            const QMargins margins = dialog.layout()->contentsMargins();
+            field->setMinimumWidth(titleWidth(title) - margins.left() - margins.right());
+        }
     }
     dialog.adjustSize();
     dialog.move(leftTwips / TwipsPerPixel, topTwips / TwipsPerPixel);

@@ -2,7 +2,6 @@
 
 #include "app/calendar.h"
 #include "app/look.h"
-#include "app/paletterule.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 #include "dayinfo/daydiff.h"
@@ -149,7 +148,6 @@ void Rur_Irozuvod::createControls()
         box->setAlignment(Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAutoFillBackground(true);
-        new PaletteRule(box, &Look::valueBox);
         box->setToolTip(item.boxToolTip);
         box->setAccessibleDescription(item.boxDescription);
         connect(box, &RowLabel::doubleClicked, this, [this](int i) {
@@ -162,6 +160,8 @@ void Rur_Irozuvod::createControls()
             Lab_Week_DblClick(static_cast<Integer>(index));
         });
     }
+
+    applyBoxColours();
 
     // Laid out for the narrow face; where it is missing, another face or size.
     Look::fitTexts({m_labWeek1.begin(), m_labWeek1.end()});
@@ -195,6 +195,21 @@ void Rur_Irozuvod::Form_Load(QDate startDay)
     m_calendar->refresh();
     Update_DayInfo();
     repaint();
+}
+
+// The value boxes take their colours from the scheme, again whenever it
+// changes: a desktop can switch between a light and a dark one at run time.
+void Rur_Irozuvod::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applyBoxColours();
+    QWidget::changeEvent(event);
+}
+
+void Rur_Irozuvod::applyBoxColours()
+{
+    for (RowLabel *box : m_labWeek)
+        box->setPalette(Look::valueBox(palette()));
 }
 
 bool Rur_Irozuvod::eventFilter(QObject *watched, QEvent *event)

@@ -59,10 +59,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
+    void applyBoxColours();
     void Form_Load(QDate startDay);
     void Form_QueryUnload(bool &cancel);
 
