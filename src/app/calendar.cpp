@@ -17,9 +17,9 @@
 namespace
 {
 
-// What the adapter knows of QCalendarWidget's insides (Qt 6.4): the object
-// names of its children, and the grid's private slot that selects a day the
-// way a pick does. Nothing else of the program relies on them.
+// What the adapter knows of QCalendarWidget's insides (the same on Qt 6.4 and
+// 6.8): the object names of its children, and the grid's signal that selects a
+// day the way a pick does. Nothing else of the program relies on them.
 namespace QtParts
 {
 const auto Grid = QLatin1String("qt_calendar_calendarview");
@@ -27,7 +27,7 @@ const auto NavigationBar = QLatin1String("qt_calendar_navigationbar");
 const auto MonthButton = QLatin1String("qt_calendar_monthbutton");
 const auto YearButton = QLatin1String("qt_calendar_yearbutton");
 const auto YearEdit = QLatin1String("qt_calendar_yearedit");
-constexpr char ChangeDateSlot[] = "changeDate"; // (QDate date, bool changeMonth)
+constexpr char ChangeDateSignal[] = "changeDate"; // (QDate date, bool changeMonth)
 } // namespace QtParts
 
 const QColor DarkBlue(0, 0, 160);
@@ -178,7 +178,7 @@ bool Calendar::setValue(QDate date)
     // so a date typed on the grid afterwards is read against the day shown.
     const bool viaGrid = date != m_widget->selectedDate() && m_grid &&
         QMetaObject::invokeMethod(
-            m_grid, QtParts::ChangeDateSlot, Qt::DirectConnection, Q_ARG(QDate, date), Q_ARG(bool, true));
+            m_grid, QtParts::ChangeDateSignal, Qt::DirectConnection, Q_ARG(QDate, date), Q_ARG(bool, true));
     if (!viaGrid)
         m_widget->setSelectedDate(date);
     m_widget->setCurrentPage(date.year(), date.month());

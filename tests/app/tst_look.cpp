@@ -93,7 +93,9 @@ void TestLook::textsRead()
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QApplication::setPalette(shown); // reaches the window with the next events
-    QTRY_COMPARE(f.window.palette().color(QPalette::Button), shown.color(QPalette::Button));
+    QVERIFY(QTest::qWaitFor([&] {
+        return f.window.palette().color(QPalette::Button) == shown.color(QPalette::Button);
+    }));
     const QImage window = f.window.grab().toImage();
 
     // As asked for: a cell's own colours, or a widget's text colour (the header's buttons

@@ -63,7 +63,9 @@ void act(WindowFixture &f, const QString &action)
         else
             QTest::keyClick(target, Qt::Key_Menu);
         auto *menu = target->findChild<QMenu *>();
-        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(QTest::qWaitFor([menu] {
+            return menu->isVisible();
+        }));
         for (int entry = arg.section(u':', 1).toInt(); entry > 0; --entry)
             QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
@@ -219,7 +221,9 @@ void TestWindow::promptsFollowTheWindow()
     // twips: 350 and 600 twips from the window's corner all the same.
     f.window.move(3500, 2300);
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    QTRY_COMPARE(f.window.frameGeometry().topLeft(), QPoint(3500, 2300));
+    QVERIFY(QTest::qWaitFor([&f] {
+        return f.window.frameGeometry().topLeft() == QPoint(3500, 2300);
+    }));
     f.window.Cmd_Oggi_MouseDown(Mouse::RightButton, Mouse::ShiftKey);
     QCOMPARE(f.dialogs.prompts[0].leftTwips, 52850);
     QCOMPARE(f.dialogs.prompts[0].topTwips, 35100);
