@@ -34,6 +34,7 @@ assert [(event.decoded("DTSTART"), str(event["SUMMARY"])) for event in events] =
 for event in events:
     start = event.decoded("DTSTART")
     assert type(start) is datetime.date and event.decoded("DTEND") == start + datetime.timedelta(days=1), event
+    assert event["DTSTART"].params["VALUE"] == event["DTEND"].params["VALUE"] == "DATE", event
     assert event["TRANSP"] == "TRANSPARENT" and event.decoded("DTSTAMP").tzinfo is not None, event
 uids = [str(event["UID"]) for event in events]
 assert len(set(uids)) == len(uids) and uids[0] == "2026-0101@fastorio.github.io", uids
