@@ -16,7 +16,7 @@ private Q_SLOTS:
     {
         Calendar calendar;
         const CalendarDriver driver(&calendar);
-        for (const QDate day : {QDate(), QDate(2038, 4, 10), QDate(2011, 4, 1), QDate(2025, 10, 31),
+        for (const QDate day : {QDate(), QDate(2038, 4, 10), QDate(2027, 4, 10), QDate(2025, 10, 31),
                  QDate(2026, 10, 1), QDate(1900, 1, 1), QDate(2100, 12, 31)}) {
             if (day.isValid())
                 QVERIFY(calendar.setValue(day));
