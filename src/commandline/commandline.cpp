@@ -104,12 +104,12 @@ QString helpText()
     text += QStringLiteral("\nLe date si scrivono GG/MM/AAAA, come nella finestra; ANNO va dal ") +
         QString::number(Dates::FirstTypedYear) + QStringLiteral(" al ") +
         QString::number(Dates::LastTypedYear) +
-        QStringLiteral(".\n"
+        QStringLiteral(".\n\n"
                        "--festivita accetta anche un intervallo di anni, ANNO1-ANNO2, e stampa ogni\n"
                        "anno sotto il suo titolo. Con --ics stampa un file iCalendar da importare nel\n"
-                       "proprio calendario: fastorio --festivita 2027 --ics > festivita.ics\n"
+                       "proprio calendario: fastorio --festivita 2027 --ics > festivita.ics\n\n"
                        "--info scrive su una riga le didascalie della riga sotto il calendario,\n"
-                       "ognuna seguita dal suo numero, separate da spazi.\n"
+                       "ognuna seguita dal suo numero, separate da spazi.\n\n"
                        "--lavorativi conta i giorni dal lunedì al venerdì che non sono festivi (il\n"
                        "Carnevale si lavora), DATA1 e DATA2 comprese, date in qualsiasi ordine.\n\n"
                        "Stato d'uscita:\n"
