@@ -13,12 +13,13 @@ FASTORIO_RUN_PACKAGES=(
 )
 
 # Only to test: displays and a window manager, desktop and package checkers,
-# the screen-reader stack, clang with its sanitizers.
+# the screen-reader stack, an iCalendar parser, clang with its sanitizers.
 FASTORIO_TEST_PACKAGES=(
     xvfb xauth openbox xdotool x11-apps x11-utils
     desktop-file-utils appstream dpkg-dev lintian man-db
     libxcb-damage0-dev
     dbus at-spi2-core python3-pyatspi
+    python3-icalendar
     clang-14 libclang-rt-14-dev llvm-14
 )
 

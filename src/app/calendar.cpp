@@ -1,6 +1,7 @@
 #include "calendar.h"
 
 #include "app/look.h"
+#include "feasts/holidays.h"
 #include "platform/dates.h"
 
 #include <QAbstractItemView>
@@ -69,6 +70,25 @@ Calendar::Calendar(QWidget *parent) : QWidget(parent), m_widget(new QCalendarWid
     }
     connect(m_widget, &QCalendarWidget::selectionChanged, this, &Calendar::onSelectionChanged);
     connect(m_widget, &QCalendarWidget::clicked, this, &Calendar::onClicked);
+
+    connect(m_widget, &QCalendarWidget::currentPageChanged, this, &Calendar::nameHolidays);
+    nameHolidays(m_widget->yearShown(), m_widget->monthShown());
+}
+
+// A holiday's cell gets its names as a tooltip, on the page shown and on the
+// grey days of the months around it. A format that holds only a tooltip
+// leaves the cell's look as it was.
+void Calendar::nameHolidays(int year, int month)
+{
+    m_widget->setDateTextFormat(QDate(), QTextCharFormat()); // the last page's
+    const QDate shown(year, month, 1);
+    const QMap<QDate, QString> names =
+        Feasts::holidayNames(shown.addMonths(-1), shown.addMonths(2).addDays(-1));
+    for (auto day = names.cbegin(); day != names.cend(); ++day) {
+        QTextCharFormat format;
+        format.setToolTip(day.value());
+        m_widget->setDateTextFormat(day.key(), format);
+    }
 }
 
 void Calendar::applyLook()

@@ -11,7 +11,8 @@ class QCalendarWidget;
 // The month grid of the main window, reduced to what the program relies on:
 // one selected day, written from code without any event, and a Click event
 // for every day the user picks (mouse, keyboard or the grid's date editor).
-// Browsing months or years in the header only changes the page shown.
+// Browsing months or years in the header only changes the page shown. A day
+// of the page that is a holiday has its names as a tooltip.
 class Calendar : public QWidget
 {
     Q_OBJECT
@@ -47,6 +48,7 @@ private:
     void applyColours();
     void onSelectionChanged();
     void onClicked();
+    void nameHolidays(int year, int month);
 
     QCalendarWidget *m_widget;
     QAbstractItemView *m_grid = nullptr;

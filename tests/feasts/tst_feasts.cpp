@@ -1,7 +1,11 @@
 #include "casefile.h"
 #include "feasts/easter.h"
+#include "feasts/holidaycalendar.h"
 #include "feasts/holidays.h"
 #include "feasts/todaybutton.h"
+#include "platform/dates.h"
+
+#include <QSet>
 
 using namespace Feasts;
 
@@ -45,6 +49,63 @@ private Q_SLOTS:
         const QString golden = readText(QFINDTESTDATA(QStringLiteral("holidays-%1.txt").arg(year)));
         QCOMPARE(holidayListText(Integer(year)).split(u'\n'), golden.trimmed().split(u'\n'));
         QCOMPARE(holidayListTitle(Integer(year)), QStringLiteral("Festività anno %1").arg(year));
+    }
+
+    void days_data()
+    {
+        addCaseRows<QDate, QDate, qint64, QString>(
+            QFINDTESTDATA("days.cases"), {"first", "last", "workingDays", "names"});
+    }
+
+    void days()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(qint64, workingDays);
+        QFETCH(QString, names);
+        QCOMPARE(Feasts::workingDays(first, last), workingDays);
+        const QMap<QDate, QString> named = holidayNames(first, last);
+        QStringList days;
+        for (auto day = named.cbegin(); day != named.cend(); ++day)
+            days << day.key().toString(Qt::ISODate) + u' ' + day.value();
+        QCOMPARE(days.join(QStringLiteral(" / ")), names);
+    }
+
+    // Every month and every year of 1900-2100, and the whole range, counted
+    // day by day.
+    void workingDaysAgreeWithWalk()
+    {
+        qint64 total = 0;
+        for (int year = Dates::FirstTypedYear; year <= Dates::LastTypedYear; ++year) {
+            QSet<QDate> daysOff;
+            for (const Holiday &holiday : holidays(Integer(year))) {
+                if (holiday.name != u"Carnevale")
+                    daysOff << holiday.date;
+            }
+            qint64 inYear = 0;
+            for (QDate month(year, 1, 1); month.year() == year; month = month.addMonths(1)) {
+                qint64 walked = 0;
+                for (QDate day = month; day.month() == month.month(); day = day.addDays(1))
+                    walked += day.dayOfWeek() <= Qt::Friday && !daysOff.contains(day);
+                QCOMPARE(Feasts::workingDays(month, month.addMonths(1).addDays(-1)), walked);
+                inYear += walked;
+            }
+            QCOMPARE(Feasts::workingDays(QDate(year, 1, 1), QDate(year, 12, 31)), inYear);
+            total += inYear;
+        }
+        QCOMPARE(Feasts::workingDays(QDate(1900, 1, 1), QDate(2100, 12, 31)), total);
+    }
+
+    void calendarLine_data()
+    {
+        addCaseRows<QString, QString>(QFINDTESTDATA("icalendar.cases"), {"text", "line"});
+    }
+
+    void calendarLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, line);
+        QCOMPARE(calendarTextLine(u"SUMMARY", text), line);
     }
 
     // A calendar that reports no year gives way to the clock's.
