@@ -32,6 +32,9 @@ public:
 
     QMenu *functionMenu() const { return m_menu; }
 
+    // Return on a focused button acts as Space: a click. False for any other key.
+    static bool clickOnReturn(QAbstractButton *button, const QKeyEvent *event);
+
     static Integer buttonCode(Qt::MouseButton button);
     static Integer shiftCode(Qt::KeyboardModifiers modifiers);
 

@@ -230,15 +230,16 @@ void TestLook::realDialogsAnswered()
             }
         });
     };
+    QWidget *weekBox = window.findChild<QWidget *>(QStringLiteral("Lab_Week_1"));
     answer(QStringLiteral("22/2010"), QStringLiteral("OK"));
-    window.Lab_Week_DblClick(1);
-    QCOMPARE(window.calendar()->value(), QDate(2010, 5, 31));
+    QTest::mouseDClick(weekBox, Qt::LeftButton);
+    QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2010, 5, 31));
     answer(QStringLiteral("54"), QStringLiteral("OK"));
     answer(QString(), QStringLiteral("OK")); // the warning
-    window.Lab_Week_DblClick(1);
+    QTest::mouseDClick(weekBox, Qt::LeftButton);
     answer(QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
-    window.Lab_Week_DblClick(1);
-    QCOMPARE(window.calendar()->value(), QDate(2010, 5, 31));
+    QTest::mouseDClick(weekBox, Qt::LeftButton);
+    QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2010, 5, 31));
 
     const QPoint at = window.frameGeometry().topLeft() + QPoint(350 / 15, 600 / 15);
     const QStringList prompt {QStringLiteral("Calcolo del primo giorno della settimana"),
