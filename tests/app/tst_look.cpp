@@ -66,6 +66,7 @@ void TestLook::textsRead_data()
     QTest::addColumn<QList<QColor>>("own"); // in a light scheme, the program's own text and background
     const QPalette light = QApplication::style()->standardPalette();
     const QPalette dark(QColor(49, 54, 59)); // Breeze Dark's button face, the rest derived by Qt
+    const QPalette grey(QColor(0x90, 0x90, 0x90)); // dark blue on it reaches only 4.4:1
     const QColor blue(0, 0, 160), face = light.color(QPalette::Button);
     const auto grid = QStringLiteral("qt_calendar_calendarview");
     const std::tuple<const char *, QString, QPoint, QList<QColor>> roles[] = {
@@ -78,6 +79,7 @@ void TestLook::textsRead_data()
         QTest::addRow("dark, %s", role) << dark << dark << widget << cell << QList<QColor>();
         QTest::addRow("light to dark, %s", role) << light << dark << widget << cell << QList<QColor>();
         QTest::addRow("dark to light, %s", role) << dark << light << widget << cell << own;
+        QTest::addRow("grey, %s", role) << grey << grey << widget << cell << QList<QColor>();
     }
 }
 

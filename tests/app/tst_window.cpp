@@ -314,6 +314,8 @@ void TestWindow::pressedButtonComesBackUp()
 void TestWindow::layoutAndAccessibleNames()
 {
     WindowFixture f(QDate(2010, 5, 31));
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QCOMPARE(f.window.size(), QSize(403, 255));
     const QCalendarWidget *grid = f.calendar->calendarWidget();
     QCOMPARE(grid->firstDayOfWeek(), Qt::Monday);
@@ -321,6 +323,10 @@ void TestWindow::layoutAndAccessibleNames()
     QVERIFY(!grid->weekdayTextFormat(Qt::Sunday).hasProperty(QTextFormat::ForegroundBrush)); // not red
     QCOMPARE(f.calendar->grid()->palette().color(QPalette::Text), QColor(0, 0, 160));
     QCOMPARE(QAccessible::queryAccessibleInterface(&f.window)->role(), QAccessible::Window);
+    // The header's first control lies right of "?", which covers the header's corner.
+    const QWidget *previousMonth = grid->findChild<QWidget *>(QStringLiteral("qt_calendar_prevmonth"));
+    QVERIFY(previousMonth->mapTo(&f.window, QPoint()).x() >
+        f.control(QStringLiteral("Cmd_Info"))->geometry().right());
     for (const QStringList &row : readCaseLines(QFINDTESTDATA("controls.cases"))) {
         QWidget *widget = f.control(row[0]);
         QVERIFY2(widget, qPrintable(row[0]));
