@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextCharFormat>
+#include <QToolButton>
 
 namespace
 {
@@ -20,12 +21,12 @@ namespace
 std::pair<Qt::MouseButton, Qt::KeyboardModifiers> press(const QString &text)
 {
     Qt::KeyboardModifiers keys;
-    const QStringList parts = text.split(u'+');
-    for (const QString &key : parts.mid(0, parts.size() - 1))
+    for (const QString &key : text.split(u'+'))
         keys |= key == QLatin1String("shift") ? Qt::ShiftModifier
             : key == QLatin1String("ctrl")    ? Qt::ControlModifier
-                                              : Qt::AltModifier;
-    const QString button = parts.last();
+            : key == QLatin1String("alt")     ? Qt::AltModifier
+                                              : Qt::NoModifier;
+    const QString button = text.section(u'+', -1);
     return {button == QLatin1String("left")    ? Qt::LeftButton
             : button == QLatin1String("right") ? Qt::RightButton
                                                : Qt::MiddleButton,
@@ -57,11 +58,15 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
         if (pressed == Qt::RightButton)
             QApplication::sendEvent(target, &menuEvent);
         QTest::mouseRelease(target, pressed, keys);
-    } else if (verb == QLatin1String("press")) {
-        // press:M:Shift+F10, keys on a focused button
-        QPushButton *target = button(f, arg.section(u':', 0, 0));
-        target->setFocus();
-        const QKeyCombination keys = QKeySequence::fromString(arg.section(u':', 1))[0];
+    } else if (verb == QLatin1String("press") || verb == QLatin1String("keys") ||
+        verb == QLatin1String("key")) {
+        // press:M:Shift+F10 on a focused button, keys:Alt+T where the focus is, key:Right on the grid
+        QWidget *target = verb == QLatin1String("key") ? f.calendar->grid() : QApplication::focusWidget();
+        if (verb == QLatin1String("press")) {
+            target = button(f, arg.section(u':', 0, 0));
+            target->setFocus();
+        }
+        const QKeyCombination keys = QKeySequence::fromString(arg.section(u':', -1))[0];
         QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
     } else if (verb == QLatin1String("entry")) {
         // entry:3, the third entry of the menu just opened, which opens under its button
@@ -82,10 +87,6 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
         QCoreApplication::processEvents();
     } else if (verb == QLatin1String("during")) {
         during << arg;
-    } else if (verb == QLatin1String("alt") || verb == QLatin1String("tab")) {
-        QTest::keyClick(QApplication::focusWidget(),
-            verb == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key(arg[0].unicode()),
-            verb == QLatin1String("tab") ? Qt::NoModifier : Qt::AltModifier);
     } else if (verb == QLatin1String("focus")) {
         f.control(arg)->setFocus();
     } else if (verb == QLatin1String("dbl") || verb == QLatin1String("rdbl")) {
@@ -94,15 +95,15 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
         QVERIFY(calendar.click(QDate::fromString(arg, Qt::ISODate)));
     } else if (verb == QLatin1String("miss")) {
         calendar.clickWeekdayNames();
-    } else if (verb == QLatin1String("key")) {
-        calendar.key(arg == QLatin1String("Right") ? Qt::Key_Right : Qt::Key_Down);
     } else if (verb == QLatin1String("type")) {
         f.calendar->grid()->setFocus(); // a user types on the grid when it has the focus
         for (QChar digit : arg)
             QTest::keyClick(f.calendar->grid(), digit.toLatin1());
         QTest::keyClick(f.calendar->grid(), Qt::Key_Return);
     } else if (verb == QLatin1String("next") || verb == QLatin1String("prev")) {
-        calendar.header(verb == QLatin1String("next") ? "qt_calendar_nextmonth" : "qt_calendar_prevmonth");
+        QTest::mouseClick(f.calendar->calendarWidget()->findChild<QToolButton *>(
+                              QStringLiteral("qt_calendar_%1month").arg(verb)),
+            Qt::LeftButton);
     } else {
         QFAIL(qPrintable(QStringLiteral("unknown action ") + action));
     }
@@ -180,9 +181,8 @@ void TestWindow::scenarios()
     for (const QString &action : actions.split(u' ', Qt::SkipEmptyParts)) {
         if (action == QLatin1String("-"))
             break;
-        if (action.startsWith(QLatin1String("pick")) || action.startsWith(QLatin1String("key")) ||
-            action.startsWith(QLatin1String("type")))
-            ++picks;
+        picks += QStringList {QStringLiteral("pick"), QStringLiteral("key"), QStringLiteral("type")}.contains(
+            action.section(u':', 0, 0));
         act(f, action, during);
         if (QTest::currentTestFailed())
             return;
@@ -321,7 +321,15 @@ void TestWindow::layoutAndAccessibleNames()
     QCOMPARE(grid->firstDayOfWeek(), Qt::Monday);
     QCOMPARE(grid->locale().language(), QLocale::Italian);
     QVERIFY(!grid->weekdayTextFormat(Qt::Sunday).hasProperty(QTextFormat::ForegroundBrush)); // not red
-    QCOMPARE(f.calendar->grid()->palette().color(QPalette::Text), QColor(0, 0, 160));
+    // Day numbers in Arial (or its metric twin) 8.25 points, weekday names the same in bold, the title in 12.
+    const QAbstractItemModel *cells = f.calendar->grid()->model();
+    const QFont day = cells->index(3, 3).data(Qt::FontRole).value<QFont>();
+    const QFont weekday = cells->index(0, 3).data(Qt::FontRole).value<QFont>();
+    const QFont title = grid->findChild<QWidget *>(QStringLiteral("qt_calendar_monthbutton"))->font();
+    QCOMPARE(QList<qreal>({day.pointSizeF(), weekday.pointSizeF(), title.pointSizeF()}),
+        QList<qreal>({8.25, 8.25, 12}));
+    QCOMPARE(QList<bool>({day.bold(), weekday.bold(), title.bold()}), QList<bool>({false, true, true}));
+    QCOMPARE(QFontInfo(day).family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
     QCOMPARE(QAccessible::queryAccessibleInterface(&f.window)->role(), QAccessible::Window);
     // The header's first control lies right of "?", which covers the header's corner.
     const QWidget *previousMonth = grid->findChild<QWidget *>(QStringLiteral("qt_calendar_prevmonth"));
