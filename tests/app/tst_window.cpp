@@ -318,6 +318,7 @@ void TestWindow::layoutAndAccessibleNames()
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QCOMPARE(f.window.size(), QSize(403, 255));
     const QCalendarWidget *grid = f.calendar->calendarWidget();
+    QCOMPARE(grid->geometry(), f.calendar->rect()); // the month grid fills its place
     QCOMPARE(grid->firstDayOfWeek(), Qt::Monday);
     QCOMPARE(grid->locale().language(), QLocale::Italian);
     QVERIFY(!grid->weekdayTextFormat(Qt::Sunday).hasProperty(QTextFormat::ForegroundBrush)); // not red
