@@ -1,7 +1,52 @@
 #include "namedactionsaccessible.h"
 
+#include "app/pressbutton.h"
+#include "app/rowlabel.h"
+
+#include <QGuiApplication>
 #include <QVariant>
 #include <QWidget>
+
+namespace
+{
+
+QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
+{
+    // A top-level QWidget reads as a mere filler to screen readers.
+    if (className == QLatin1String("Rur_Irozuvod"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String("PressButton")) {
+        auto *button = static_cast<PressButton *>(object);
+        const auto names = [button] {
+            QStringList list;
+            for (const PressButton::Function &function : button->functions())
+                list << function.name;
+            return list;
+        };
+        return new NamedActionsAccessible(button, QAccessible::Button, names, [button](qsizetype index) {
+            button->runFunction(index);
+        });
+    }
+    // A label's text stays its accessible name, as for any label.
+    if (className == QLatin1String("RowLabel")) {
+        auto *label = static_cast<RowLabel *>(object);
+        const auto names = [label] {
+            return QStringList {label->actionName()};
+        };
+        return new NamedActionsAccessible(label, QAccessible::StaticText, names, [label](qsizetype) {
+            Q_EMIT label->doubleClicked(label->index());
+        });
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installControlsAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(controlAccessible), true);
+    Q_UNUSED(installed);
+}
 
 NamedActionsAccessible::NamedActionsAccessible(QWidget *widget, QAccessible::Role role,
     std::function<QStringList()> names, std::function<void(qsizetype)> run)
@@ -28,7 +73,9 @@ void NamedActionsAccessible::doAction(const QString &name)
         QMetaObject::invokeMethod(
             widget(),
             [run = m_run, index] {
-                run(index);
+                // Looked at when the action runs: another action may have opened a dialog since.
+                if (!QGuiApplication::modalWindow())
+                    run(index);
             },
             Qt::QueuedConnection);
 }

@@ -6,7 +6,8 @@
 
 // What a screen reader sees of a control whose functions it can run by name:
 // the control's text as its name, and one action per function. An action runs
-// once the screen reader's call has returned, since it may open a modal dialog.
+// once the screen reader's call has returned, since it may open a modal dialog,
+// and not at all while a prompt or message is open, as a key would not.
 class NamedActionsAccessible : public QAccessibleWidget
 {
 public:
@@ -22,3 +23,8 @@ private:
     std::function<QStringList()> m_names;
     std::function<void(qsizetype)> m_run;
 };
+
+// What a screen reader sees of the program's own controls: the window as a
+// window, "M" and "D" with an action per function, each label of the row with
+// the action of its prompt. Installed once, before the window is built.
+void installControlsAccessibility();

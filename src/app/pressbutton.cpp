@@ -1,39 +1,14 @@
 #include "pressbutton.h"
 
-#include "app/namedactionsaccessible.h"
 #include "platform/mouse.h"
 
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 
-namespace
-{
-
-QAccessibleInterface *pressButtonAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("PressButton") && object && object->isWidgetType())
-        return new NamedActionsAccessible(
-            static_cast<PressButton *>(object), QAccessible::Button,
-            [button = static_cast<PressButton *>(object)] {
-                QStringList names;
-                for (const PressButton::Function &function : button->functions())
-                    names << function.name;
-                return names;
-            },
-            [button = static_cast<PressButton *>(object)](qsizetype index) {
-                button->runFunction(index);
-            });
-    return nullptr;
-}
-
-} // namespace
-
 PressButton::PressButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent), m_menu(new QMenu(this))
 {
-    static const bool accessible = (QAccessible::installFactory(pressButtonAccessible), true);
-    Q_UNUSED(accessible);
     connect(this, &QAbstractButton::clicked, this, &PressButton::onClicked);
 }
 
@@ -106,15 +81,21 @@ void PressButton::onClicked()
         Q_EMIT mouseDown(Mouse::LeftButton, Mouse::NoKeys);
 }
 
+bool PressButton::clickOnReturn(QAbstractButton *button, const QKeyEvent *event)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) ||
+        event->modifiers() != Qt::NoModifier)
+        return false;
+    button->click();
+    return true;
+}
+
 void PressButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Menu ||
         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         openFunctionMenu();
-    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
-        click();
-    } else {
+    } else if (!clickOnReturn(this, event)) {
         QPushButton::keyPressEvent(event);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "app/calendar.h"
 #include "app/look.h"
+#include "app/namedactionsaccessible.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 #include "dayinfo/daydiff.h"
@@ -15,24 +16,40 @@
 #include "platform/clock.h"
 #include "platform/dialogservice.h"
 
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace
 {
 
-// The layout is drawn in twips, 15 to a logical pixel.
-QRect twips(int left, int top, int width, int height)
+// Where each control lies, in twips from the client area's top-left corner.
+struct Twips {
+    int left, top, width, height;
+};
+constexpr Twips ClientArea {0, 0, 6045, 3825};
+constexpr Twips CalendarPlace {0, 0, 6015, 3255};
+constexpr Twips InfoPlace {120, 120, 375, 255};
+constexpr Twips TodayPlace {5160, 3480, 375, 255};
+constexpr Twips DiffPlace {5520, 3480, 375, 255};
+// The row's captions and value boxes, by index.
+constexpr std::array<Twips, 3> CaptionPlaces {
+    {{105, 3480, 735, 255}, {1560, 3480, 735, 255}, {3040, 3480, 1215, 255}}};
+constexpr std::array<Twips, 3> BoxPlaces {
+    {{840, 3480, 495, 255}, {2370, 3480, 495, 255}, {4320, 3480, 495, 255}}};
+// The line from (120, 3360) to (5880, 3360), one pixel thick in the middle of three.
+constexpr Twips LinePlace {120, 3360 - TwipsPerPixel, 5880 - 120, 3 * TwipsPerPixel};
+
+QRect pixels(const Twips &place)
 {
-    auto px = [](int t) {
-        return qRound(t / double(TwipsPerPixel));
+    const auto px = [](int twips) {
+        return qRound(twips / double(TwipsPerPixel));
     };
-    return QRect(px(left), px(top), px(width), px(height));
+    return QRect(px(place.left), px(place.top), px(place.width), px(place.height));
 }
 
 QFont smallFont()
@@ -56,15 +73,6 @@ QList<PressButton::Function> functionsOf(const Table &table)
     return functions;
 }
 
-// A top-level QWidget reads as a mere filler to screen readers; this one is
-// the program's window.
-QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("Rur_Irozuvod") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
 Rur_Irozuvod::Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QDate startDay, QWidget *parent)
@@ -73,13 +81,18 @@ Rur_Irozuvod::Rur_Irozuvod(DialogService &dialogs, const Clock &clock, QDate sta
         QCoreApplication::exit(0);
     })
 {
-    static const bool accessibleAsWindow = (QAccessible::installFactory(windowAccessible), true);
-    Q_UNUSED(accessibleAsWindow);
-    createControls();
+    installControlsAccessibility();
+    setUpWindow();
+    createCalendar();
+    createButtons();
+    createRow();
+    m_cmdInfo->raise(); // over the calendar's header
+    createShortcuts();
+    setFocusChain();
     Form_Load(startDay);
 }
 
-void Rur_Irozuvod::createControls()
+void Rur_Irozuvod::setUpWindow()
 {
     setObjectName(QStringLiteral("Rur_Irozuvod"));
     setWindowTitle(QStringLiteral("Fastorio"));
@@ -88,99 +101,119 @@ void Rur_Irozuvod::createControls()
     icon.addFile(QStringLiteral(":/icons/fastorio-32.png"));
     setWindowIcon(icon);
     setFont(smallFont());
-    setFixedSize(twips(0, 0, 6045, 3825).size());
+    setFixedSize(pixels(ClientArea).size());
+}
 
+void Rur_Irozuvod::createCalendar()
+{
     m_calendar = new Calendar(this);
     m_calendar->setObjectName(QStringLiteral("Calendar"));
     m_calendar->setAccessibleName(QStringLiteral("Calendario"));
     m_calendar->setAccessibleDescription(QStringLiteral("Il giorno selezionato e il suo mese"));
-    m_calendar->setGeometry(twips(0, 0, 6015, 3255));
+    m_calendar->setGeometry(pixels(CalendarPlace));
+    connect(m_calendar, &Calendar::click, this, &Rur_Irozuvod::Update_DayInfo);
+}
 
+// The buttons take the focus from the keyboard only: a press leaves it where
+// it was unless what it does moves it.
+void Rur_Irozuvod::createButtons()
+{
     m_cmdInfo = new QPushButton(QStringLiteral("?"), this);
     m_cmdInfo->setObjectName(QStringLiteral("Cmd_Info"));
-    m_cmdInfo->setGeometry(twips(120, 120, 375, 255));
+    m_cmdInfo->setGeometry(pixels(InfoPlace));
+    m_cmdInfo->setFocusPolicy(Qt::TabFocus);
     m_cmdInfo->setAccessibleDescription(QStringLiteral("Mostra le informazioni sul programma"));
     m_cmdInfo->installEventFilter(this); // Return opens the about box as Space does
+    connect(m_cmdInfo, &QPushButton::clicked, this, &Rur_Irozuvod::Cmd_Info_Click);
     // "?" lies over the calendar's header, whose controls move to its right.
     m_calendar->setHeaderLeftInset(m_cmdInfo->geometry().right() + 4);
 
-    m_cmdOggi = new PressButton(QStringLiteral("M"), this);
-    m_cmdOggi->setObjectName(QStringLiteral("Cmd_Oggi"));
-    m_cmdOggi->setGeometry(twips(5160, 3480, 375, 255));
-    m_cmdOggi->setToolTip(
+    m_cmdOggi = createPressButton(QStringLiteral("M"),
         QStringLiteral("Impostazione della data, calcolo della Pasqua e delle principali festività"));
+    m_cmdOggi->setObjectName(QStringLiteral("Cmd_Oggi"));
+    m_cmdOggi->setGeometry(pixels(TodayPlace));
     m_cmdOggi->setFunctions(functionsOf(Feasts::todayGestures()));
+    connect(m_cmdOggi, &PressButton::mouseDown, this, &Rur_Irozuvod::Cmd_Oggi_MouseDown);
 
-    m_cmdDiff = new PressButton(QStringLiteral("D"), this);
+    m_cmdDiff = createPressButton(QStringLiteral("D"), QStringLiteral("Differenza tra due date"));
     m_cmdDiff->setObjectName(QStringLiteral("Cmd_Diff"));
-    m_cmdDiff->setGeometry(twips(5520, 3480, 375, 255));
-    m_cmdDiff->setToolTip(QStringLiteral("Differenza tra due date"));
+    m_cmdDiff->setGeometry(pixels(DiffPlace));
     m_cmdDiff->setFunctions(functionsOf(DayInfo::diffGestures()));
-    // The buttons take the focus from the keyboard only: a press leaves it
-    // where it was unless what it does moves it.
-    for (QPushButton *button :
-        {m_cmdInfo, static_cast<QPushButton *>(m_cmdOggi), static_cast<QPushButton *>(m_cmdDiff)})
-        button->setFocusPolicy(Qt::TabFocus);
-    for (PressButton *button : {m_cmdOggi, m_cmdDiff})
-        button->setAccessibleDescription(button->toolTip() + QStringLiteral(". ") + Help::buttonKeysHint());
+    connect(m_cmdDiff, &PressButton::mouseDown, this, &Rur_Irozuvod::Cmd_Diff_MouseDown);
+}
 
-    // A caption's accessible name stays its text; its description says what
-    // a double-click and its key do, since nothing on screen does.
-    const std::array<QRect, 3> captionGeometry {
-        twips(105, 3480, 735, 255), twips(1560, 3480, 735, 255), twips(3040, 3480, 1215, 255)};
-    const std::array<QRect, 3> boxGeometry {
-        twips(840, 3480, 495, 255), twips(2370, 3480, 495, 255), twips(4320, 3480, 495, 255)};
+PressButton *Rur_Irozuvod::createPressButton(const QString &caption, const QString &toolTip)
+{
+    auto *button = new PressButton(caption, this);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setToolTip(toolTip);
+    button->setAccessibleDescription(toolTip + QStringLiteral(". ") + Help::buttonKeysHint());
+    return button;
+}
+
+// Captions and value boxes by index, then the line above them. A double-click
+// on either runs the same handler by way of its own.
+void Rur_Irozuvod::createRow()
+{
     for (int index = 0; index < 3; ++index) {
         const DayInfo::RowItem &item = DayInfo::rowItems()[index];
-        auto *caption = new RowLabel(index, item.caption, item.actionName, this);
+        RowLabel *caption = createRowLabel(index, item.caption, item.captionDescription);
         caption->setObjectName(QStringLiteral("Lab_Week1_%1").arg(index));
-        caption->setGeometry(captionGeometry[index]);
+        caption->setGeometry(pixels(CaptionPlaces[index]));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        caption->setAccessibleDescription(item.captionDescription);
         connect(caption, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week1_DblClick(static_cast<Integer>(i));
         });
         m_labWeek1[index] = caption;
 
-        auto *box = new RowLabel(index, QString(), item.actionName, this);
+        RowLabel *box = createRowLabel(index, QString(), item.boxDescription);
         box->setObjectName(QStringLiteral("Lab_Week_%1").arg(index));
-        box->setGeometry(boxGeometry[index]);
+        box->setGeometry(pixels(BoxPlaces[index]));
         box->setAlignment(Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAutoFillBackground(true);
         box->setToolTip(item.boxToolTip);
-        box->setAccessibleDescription(item.boxDescription);
         connect(box, &RowLabel::doubleClicked, this, [this](int i) {
             Lab_Week_DblClick(static_cast<Integer>(i));
         });
         m_labWeek[index] = box;
-
-        auto *key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(item.accessKey)), this);
-        connect(key, &QShortcut::activated, this, [this, index] {
-            Lab_Week_DblClick(static_cast<Integer>(index));
-        });
     }
-
     applyBoxColours();
-
     // Laid out for the narrow face; where it is missing, another face or size.
     Look::fitTexts({m_labWeek1.begin(), m_labWeek1.end()});
 
-    m_linCal = new QFrame(this);
-    m_linCal->setObjectName(QStringLiteral("Lin_Cal"));
-    m_linCal->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    m_linCal->setGeometry(twips(120, 3360 - 15, 5880 - 120, 45));
+    auto *line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Lin_Cal"));
+    line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    line->setGeometry(pixels(LinePlace));
+}
 
-    m_cmdInfo->raise();
+// A label's accessible name stays its text; its description says what a
+// double-click and its key do, since nothing on screen does.
+RowLabel *Rur_Irozuvod::createRowLabel(int index, const QString &text, const QString &description)
+{
+    auto *label = new RowLabel(index, text, DayInfo::rowItems()[index].actionName, this);
+    label->setAccessibleDescription(description);
+    return label;
+}
 
+// Alt and an item's key open its prompt from anywhere in the window.
+void Rur_Irozuvod::createShortcuts()
+{
+    for (int index = 0; index < 3; ++index) {
+        const char key = DayInfo::rowItems()[index].accessKey;
+        connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key(key)), this), &QShortcut::activated, this,
+            [this, index] {
+                Lab_Week_DblClick(static_cast<Integer>(index));
+            });
+    }
+}
+
+void Rur_Irozuvod::setFocusChain()
+{
     setTabOrder(m_calendar, m_cmdInfo);
     setTabOrder(m_cmdInfo, m_cmdOggi);
     setTabOrder(m_cmdOggi, m_cmdDiff);
-
-    connect(m_calendar, &Calendar::click, this, &Rur_Irozuvod::Update_DayInfo);
-    connect(m_cmdInfo, &QPushButton::clicked, this, &Rur_Irozuvod::Cmd_Info_Click);
-    connect(m_cmdOggi, &PressButton::mouseDown, this, &Rur_Irozuvod::Cmd_Oggi_MouseDown);
-    connect(m_cmdDiff, &PressButton::mouseDown, this, &Rur_Irozuvod::Cmd_Diff_MouseDown);
 }
 
 void Rur_Irozuvod::Form_Load(QDate startDay)
@@ -214,14 +247,9 @@ void Rur_Irozuvod::applyBoxColours()
 
 bool Rur_Irozuvod::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_cmdInfo && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            key->modifiers() == Qt::NoModifier) {
-            m_cmdInfo->click();
-            return true;
-        }
-    }
+    if (watched == m_cmdInfo && event->type() == QEvent::KeyPress &&
+        PressButton::clickOnReturn(m_cmdInfo, static_cast<QKeyEvent *>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -13,7 +13,6 @@ class Calendar;
 class Clock;
 class DialogService;
 class PressButton;
-class QFrame;
 class QPushButton;
 class RowLabel;
 namespace Navigation
@@ -37,10 +36,26 @@ public:
     // application leaves its event loop.
     void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
 
-    const FormState &formState() const { return m_state; }
-    Calendar *calendar() const { return m_calendar; }
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The window built top-down, in the order the controls are stacked.
+    void setUpWindow();
+    void createCalendar();
+    void createButtons();
+    PressButton *createPressButton(const QString &caption, const QString &toolTip);
+    void createRow();
+    RowLabel *createRowLabel(int index, const QString &text, const QString &description);
+    void createShortcuts();
+    void setFocusChain();
+    void applyBoxColours();
 
     // Handlers, named after the control and the event they serve.
+    void Form_Load(QDate startDay);
+    void Form_QueryUnload(bool &cancel);
     void Update_DayInfo();
     void Lab_Week_DblClick(Integer index);
     void Lab_Week1_DblClick(Integer index);
@@ -57,17 +72,6 @@ public:
     void Show_ButtonHelp(Integer selector);
     void Show_Holidays(Integer year);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void createControls();
-    void applyBoxColours();
-    void Form_Load(QDate startDay);
-    void Form_QueryUnload(bool &cancel);
-
     void askNumber(const Navigation::NumberEntry &entry);
     void goTo(QDate date);
     bool goToTypedDate();
@@ -82,11 +86,10 @@ private:
     FormState m_state;
     std::function<void()> m_programEnd;
 
-    Calendar *m_calendar;
-    QPushButton *m_cmdInfo;
-    PressButton *m_cmdOggi;
-    PressButton *m_cmdDiff;
-    std::array<RowLabel *, 3> m_labWeek; // value boxes, by row index
-    std::array<RowLabel *, 3> m_labWeek1; // captions, by row index
-    QFrame *m_linCal;
+    Calendar *m_calendar = nullptr;
+    QPushButton *m_cmdInfo = nullptr;
+    PressButton *m_cmdOggi = nullptr;
+    PressButton *m_cmdDiff = nullptr;
+    std::array<RowLabel *, 3> m_labWeek {}; // value boxes, by row index
+    std::array<RowLabel *, 3> m_labWeek1 {}; // captions, by row index
 };

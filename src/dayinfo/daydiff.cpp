@@ -12,11 +12,10 @@ const std::array<Mouse::Gesture<DiffAction>, 3> &diffGestures()
     using namespace Mouse;
     static constexpr std::array<Gesture<DiffAction>, 3> table {{
         {LeftButton, NoKeys, DiffAction::Arm,
-            u"1) tasto sinistro: Selezione del primo giorno per il calcolo della differenza di date. Il "
-            u"secondo "
+            u"tasto sinistro: Selezione del primo giorno per il calcolo della differenza di date. Il secondo "
             u"giorno verrà selezionato direttamente dal fastorio",
             u"Primo giorno per la differenza di date"},
-        {LeftButton, ShiftKey, DiffAction::Disarm, u"2) shift + tasto sinistro: Deselezione del primo giorno",
+        {LeftButton, ShiftKey, DiffAction::Disarm, u"shift + tasto sinistro: Deselezione del primo giorno",
             u"Deseleziona il primo giorno"},
         {RightButton, NoKeys, DiffAction::ShowHelp, {}, u"Spiega le funzioni del tasto"},
     }};

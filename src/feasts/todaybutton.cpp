@@ -21,14 +21,13 @@ const std::array<Mouse::Gesture<TodayAction>, 5> &todayGestures()
 {
     using namespace Mouse;
     static constexpr std::array<Gesture<TodayAction>, 5> table {{
-        {LeftButton, NoKeys, TodayAction::GoToToday, u"1) tasto sinistro: Posizionamento sulla data odierna",
+        {LeftButton, NoKeys, TodayAction::GoToToday, u"tasto sinistro: Posizionamento sulla data odierna",
             u"Vai a oggi"},
         {LeftButton, ShiftKey, TodayAction::GoToTypedDate,
-            u"2) shift + tasto sinistro: Posizionamento su di una data voluta", u"Vai a una data…"},
+            u"shift + tasto sinistro: Posizionamento su di una data voluta", u"Vai a una data…"},
         {RightButton, ShiftKey, TodayAction::GoToEaster,
-            u"3) shift + tasto destro: Posizionamento sulla data della Pasqua",
-            u"Vai alla Pasqua di un anno…"},
-        {RightButton, CtrlKey, TodayAction::ShowHolidays, u"4) crtl + tasto destro: Calcolo delle festività",
+            u"shift + tasto destro: Posizionamento sulla data della Pasqua", u"Vai alla Pasqua di un anno…"},
+        {RightButton, CtrlKey, TodayAction::ShowHolidays, u"crtl + tasto destro: Calcolo delle festività",
             u"Festività di un anno…"},
         {RightButton, NoKeys, TodayAction::ShowHelp, {}, u"Spiega le funzioni del tasto"},
     }};

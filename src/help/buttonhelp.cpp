@@ -8,13 +8,14 @@
 namespace
 {
 
+// Numbered from 1 in the table's order: "1) tasto sinistro: ...".
 template<class Table>
 QStringList helpLines(const Table &table)
 {
     QStringList lines;
     for (const auto &row : table) {
         if (!row.helpLine.isEmpty())
-            lines << row.helpLine.toString();
+            lines << QStringLiteral("%1) ").arg(lines.size() + 1) + row.helpLine;
     }
     return lines;
 }

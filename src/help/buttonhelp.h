@@ -16,8 +16,8 @@ inline constexpr Integer DiffButtonHelp = 2; // the "D" button
 QString buttonHelpTitle(const QString &caption);
 
 // "Selezione con:", an empty line, then the help lines of the button's
-// gesture table, separated by single carriage returns, with no break after
-// the last one. An unknown selector gives the heading alone.
+// gesture table, numbered and separated by single carriage returns, with no
+// break after the last one. An unknown selector gives the heading alone.
 QString buttonHelpText(Integer selector);
 
 // What a screen reader adds to a button's description: its keys.

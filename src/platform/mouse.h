@@ -21,8 +21,8 @@ inline constexpr Integer CtrlKey = 2;
 inline constexpr Integer AltKey = 4;
 
 // One row of a button's gesture table: the press that selects `action`, the
-// line of the button's help that describes it (empty for the help itself) and
-// the action's name where it is offered without a mouse.
+// line of the button's help that describes it, unnumbered (empty for the help
+// itself), and the action's name where it is offered without a mouse.
 template<class Action>
 struct Gesture {
     Integer button;

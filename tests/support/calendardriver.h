@@ -5,7 +5,6 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QTest>
-#include <QToolButton>
 
 // Drives the calendar's own grid and header the way a user would.
 class CalendarDriver
@@ -44,15 +43,6 @@ public:
     {
         const QRect names = m_grid->visualRect(m_grid->model()->index(0, 1));
         QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, names.center());
-    }
-
-    void key(Qt::Key key) const { QTest::keyClick(m_grid, key); }
-
-    void header(const char *objectName) const
-    {
-        auto *button = m_calendar->calendarWidget()->findChild<QToolButton *>(QLatin1String(objectName));
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
     }
 
 private:

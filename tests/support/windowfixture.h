@@ -8,36 +8,39 @@
 #include <QLabel>
 #include <QTest>
 
-// A fresh window on a fixed day, with scripted dialogs, for one test function.
+// A fresh window on a fixed day, with scripted dialogs, for one test function;
+// it is driven through its controls, found by their names.
 struct WindowFixture {
     // Opened on `openedOn`, or on today when it is invalid.
     explicit WindowFixture(QDate today = QDate(2010, 3, 1), QDate openedOn = {})
-        : clock(QDateTime(today, QTime(10, 30))), window(dialogs, clock, openedOn)
+        : clock(QDateTime(today, QTime(10, 30)))
+        , window(dialogs, clock, openedOn)
+        , calendar(window.findChild<Calendar *>())
     {
         window.setProgramEnd([this] {
             ++programEnds;
         });
     }
 
+    template<class Control = QWidget>
+    Control *control(const QString &name) const
+    {
+        return window.findChild<Control *>(name);
+    }
     // The three value boxes, quarter first.
     QStringList row() const
     {
         QStringList boxes;
         for (int index = 0; index < 3; ++index)
-            boxes << window.findChild<QLabel *>(QStringLiteral("Lab_Week_%1").arg(index))->text();
+            boxes << control<QLabel>(QStringLiteral("Lab_Week_%1").arg(index))->text();
         return boxes;
     }
-    QDate selected() const { return window.calendar()->value(); }
-    void select(QDate date)
-    {
-        QVERIFY(window.calendar()->setValue(date));
-        window.Update_DayInfo();
-        dialogs.clear();
-    }
+    QDate selected() const { return calendar->value(); }
 
     FakeDialogService dialogs;
     FixedClock clock;
     Rur_Irozuvod window;
+    Calendar *calendar;
     int programEnds = 0;
 };
 
