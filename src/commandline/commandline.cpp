@@ -93,6 +93,8 @@ QString helpText()
                        "ognuna seguita dal suo numero, separate da spazi.\n\n"
                        "Stato d'uscita:\n"
                        "  0  risposta stampata, o finestra chiusa\n"
+                       "  1  risposta non scritta (disco pieno, uscita chiusa) o finestra non aperta\n"
+                       "     (nessuno schermo raggiungibile): il motivo va sullo standard error\n"
                        "  2  dato non valido o opzioni errate: il motivo va sullo standard error\n"
                        "     e la finestra non si apre\n\n"
                        "Esempi:\n");
