@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time, processor time and peak memory of Fastorio next to a bare
-# QCalendarWidget program, measured from outside both by firstpaint under a
-# private Xvfb with openbox. The programs are started in turn, RUNS times
-# each, after one discarded warm-up start each.
+# QCalendarWidget program, measured from outside both by firstpaint under the
+# tests' private Xvfb with openbox. The programs are started in turn, RUNS
+# times each, after one discarded warm-up start each.
 #
 # usage: bench/startup.sh [-n RUNS] [-b BUILD_DIR] [LABEL=PROGRAM ...]
 #   -n RUNS       starts per program (default 20)
@@ -12,6 +12,9 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
+# On the tests' own Xvfb with openbox, in a session bus of its own.
+[ -n "${FASTORIO_BENCH_SESSION:-}" ] ||
+    FASTORIO_BENCH_SESSION=1 exec bash "$repo/tests/support/with-xvfb.sh" dbus-run-session -- bash "$0" "$@"
 runs=20
 build_dir=build/bench
 while getopts "n:b:h" option; do
@@ -41,56 +44,15 @@ firstpaint=$build_dir/bench/firstpaint/firstpaint
 for tool in "$firstpaint" "${programs[@]}"; do
     [ -x "$tool" ] || { echo "startup.sh: $tool is missing; build it first (bench/run does)" >&2; exit 1; }
 done
-for tool in Xvfb openbox dbus-daemon; do
-    command -v "$tool" >/dev/null || { echo "startup.sh: $tool is not installed (bench/run installs it)" >&2; exit 1; }
-done
-
 work=$(mktemp -d)
-xvfb_pid=
-openbox_pid=
-bus_pid=
-cleanup() {
-    set +e # whatever has already ended
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
-    [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# wait_for_line FILE WHAT LOG: waits up to 10 s for FILE to get its first line.
-wait_for_line() {
-    for _ in $(seq 100); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    echo "startup.sh: $2 did not start:" >&2
-    cat "$3" >&2
-    exit 1
-}
-
-# Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for_line "$work/display" Xvfb "$work/xvfb.log"
-export DISPLAY=:$(head -n1 "$work/display")
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-openbox_pid=$!
-"$firstpaint" --wait-wm --timeout 10000
+trap 'rm -rf "$work"' EXIT
 
 # The programs see a plain desktop session: no test platform, a private
-# runtime dir and a session bus. Without a bus address Qt's D-Bus thread forks
-# to autolaunch one on every start, which no desktop does.
+# runtime dir and the session bus. Without a bus address Qt's D-Bus thread
+# forks to autolaunch one on every start, which no desktop does.
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
-bus_pid=$!
-wait_for_line "$work/bus" dbus-daemon "$work/bus.log"
-export DBUS_SESSION_BUS_ADDRESS
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 
 measure() {
     "$firstpaint" -- "$1" 2>>"$work/programs.log"

@@ -12,18 +12,24 @@ FASTORIO_RUN_PACKAGES=(
     help2man locales
 )
 
-# Only to test: displays and a window manager, desktop and package checkers,
-# the screen-reader stack, an iCalendar parser, clang with its sanitizers.
+# Only to test: displays, a window manager and a Wayland compositor with Qt's
+# plugin for it, desktop and package checkers, the screen-reader stack, an
+# iCalendar parser, clang with its sanitizers. Names that Debian 12 and 13 both
+# have: clang, llvm and libclang-rt-dev stand for each release's own version.
 FASTORIO_TEST_PACKAGES=(
     xvfb xauth openbox xdotool x11-apps x11-utils
+    weston qt6-wayland
     desktop-file-utils appstream dpkg-dev lintian man-db
     libxcb-damage0-dev
     dbus at-spi2-core python3-pyatspi
     python3-icalendar
-    clang-14 libclang-rt-14-dev llvm-14
+    clang libclang-rt-dev llvm
 )
 
 FASTORIO_PACKAGES=("${FASTORIO_RUN_PACKAGES[@]}" "${FASTORIO_TEST_PACKAGES[@]}")
+
+# scripts/test-on, to make a Debian root to test in.
+FASTORIO_TEST_ON_PACKAGES=(debootstrap)
 
 # Installs what is missing with apt when run as root; otherwise prints the
 # command that would and stops.

@@ -2,11 +2,10 @@
 #include "app/qtdialogservice.h"
 #include "app/rur_irozuvod.h"
 #include "commandline/commandline.h"
+#include "commandline/terminal.h"
 #include "platform/clock.h"
 
 #include <QApplication>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -17,15 +16,19 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[index]);
     const auto outcome = CommandLine::read(arguments);
     if (const auto *print = std::get_if<CommandLine::Print>(&outcome)) {
-        std::fputs(print->text.toLocal8Bit().constData(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        if (CommandLine::write(stdout, print->text, print->utf8))
+            return 0;
+        CommandLine::write(stderr, CommandLine::notWrittenText());
+        return CommandLine::FailedStatus;
     }
     if (const auto *refusal = std::get_if<CommandLine::Refuse>(&outcome)) {
-        std::fputs(refusal->text.toLocal8Bit().constData(), stderr);
+        CommandLine::write(stderr, refusal->text);
         return CommandLine::RefusedStatus;
     }
 
+    CommandLine::DisplayCheck displayCheck;
     QApplication app(argc, argv);
+    displayCheck.passed();
     QGuiApplication::setDesktopFileName(QStringLiteral(FASTORIO_APP_ID));
     QtCatalog qtItalian;
     QtDialogService dialogs;

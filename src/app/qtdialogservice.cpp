@@ -1,5 +1,6 @@
 #include "qtdialogservice.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
@@ -12,16 +13,14 @@
 namespace
 {
 
-// The width a window needs for a window manager to show its whole title.
-// openbox draws it in DejaVu Sans 8 pt, bold while the window is active, a
-// little wider than Qt measures it, centred on the whole bar between an icon
-// on the left and three buttons on the right (about 55 pixels each side).
+// The width a window needs for its title bar to show the whole title: the
+// title in the desktop's title font as Qt reports it, and room for a bar's
+// icon and three buttons, about a line high each, on either side of a centred
+// title.
 int titleWidth(const QString &title)
 {
-    QFont titleBar(QStringLiteral("DejaVu Sans"));
-    titleBar.setPointSizeF(8.0);
-    titleBar.setBold(true);
-    return QFontMetrics(titleBar).horizontalAdvance(title) + 130;
+    const QFontMetrics titleBar(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    return titleBar.horizontalAdvance(title) + 6 * titleBar.lineSpacing();
 }
 
 } // namespace

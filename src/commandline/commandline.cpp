@@ -114,6 +114,8 @@ QString helpText()
                        "Carnevale si lavora), DATA1 e DATA2 comprese, date in qualsiasi ordine.\n\n"
                        "Stato d'uscita:\n"
                        "  0  risposta stampata, o finestra chiusa\n"
+                       "  1  risposta non scritta (disco pieno, uscita chiusa) o finestra non aperta\n"
+                       "     (nessuno schermo raggiungibile): il motivo va sullo standard error\n"
                        "  2  dato non valido o opzioni errate: il motivo va sullo standard error\n"
                        "     e la finestra non si apre\n\n"
                        "Esempi:\n");
@@ -278,7 +280,8 @@ Outcome answer(Task task, const QStringList &inputs)
             return *refusal;
         const Years &named = std::get<Years>(years);
         if (task == Task::Calendar)
-            return Print {Feasts::holidayCalendar(named.first, named.last, QDateTime::currentDateTimeUtc())};
+            return Print {
+                Feasts::holidayCalendar(named.first, named.last, QDateTime::currentDateTimeUtc()), true};
         return Print {holidayLists(named)};
     }
     case Task::Info: {

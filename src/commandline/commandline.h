@@ -19,6 +19,7 @@ struct OpenWindow {
 // For standard output, ending in a line feed; the program then ends with status 0.
 struct Print {
     QString text;
+    bool utf8 = false; // a file format's own encoding rather than the terminal's
 };
 
 // For standard error, ending in a line feed; the program then ends with

@@ -180,6 +180,9 @@ void TestLook::dialogsShowTextsWhole()
         QCOMPARE_GE(width,
             QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold)).horizontalAdvance(title) +
                 120);
+        // Any desktop: the title in its title font, and about 100 pixels of icon and buttons.
+        QCOMPARE_GE(width,
+            QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(title) + 100);
     } else {
         m_dialogs.msgBox(text, MessageStyle::Warning, QStringLiteral("Fastorio"));
         QCOMPARE(lines, QtDialogService::displayText(text).count(u'\n') + 1);

@@ -1,47 +1,58 @@
 #!/usr/bin/env bash
-# with-xvfb.sh COMMAND...: runs COMMAND on a private Xvfb display with a small
-# window manager (without one, no window becomes active again after a modal
-# dialog closes), and tears both down afterwards.
+# with-xvfb.sh [--wayland] COMMAND...: runs COMMAND on a private Xvfb display
+# with a small window manager (without one, no window becomes active again
+# after a modal dialog closes). With --wayland, COMMAND is a Wayland client of
+# weston, which draws into that display and takes its keyboard and pointer as
+# its seat. Whatever was started here ends with COMMAND, or with a stop signal.
 set -euo pipefail
 
-for tool in Xvfb openbox xprop; do
-    command -v "$tool" >/dev/null || { echo "with-xvfb.sh: $tool is not installed" >&2; exit 1; }
-done
-
-# Waits of up to 20 s each: a loaded machine starts the servers slowly.
-fdfile=$(mktemp)
-# Neither server keeps the caller's output open: a test runner waits for that.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-xvfb=$!
-wm=
-command=
+work=$(mktemp -d)
+servers=()
 cleanup() {
     set +e # whatever has already ended
-    [ -n "$command" ] && kill "$command" 2>/dev/null
-    [ -n "$wm" ] && kill "$wm" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    [ -n "${command:-}" ] && kill "$command" 2>/dev/null
+    kill "${servers[@]}" 2>/dev/null
     wait 2>/dev/null
-    rm -f "$fdfile"
+    rm -rf "$work"
 }
 trap 'status=$?; cleanup; exit $status' EXIT
-# A test runner that gives up on the command stops this script: the servers go too.
 trap 'exit 143' TERM INT HUP
 
-for _ in $(seq 400); do
-    [ -s "$fdfile" ] && break
-    sleep 0.05
-done
-[ -s "$fdfile" ] || { echo "with-xvfb.sh: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$fdfile")"
+# started WHAT CONDITION...: waits up to 20 s, for a loaded machine.
+started() {
+    local what=$1
+    shift
+    for _ in $(seq 400); do
+        "$@" 2>/dev/null && return 0
+        sleep 0.05
+    done
+    echo "with-xvfb.sh: $what did not start:" >&2
+    cat "$work/$what.log" >&2
+    return 1
+}
 
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 400); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+# No server keeps the caller's output open: a test runner waits for that.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/Xvfb.log" 2>&1 &
+servers+=($!)
+started Xvfb test -s "$work/display"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+openbox >"$work/openbox.log" 2>&1 &
+servers+=($!)
+# A command that needs no window manager can still run without one.
+started openbox sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || true
+
+export QT_QPA_PLATFORM=xcb
+if [ "${1:-}" = --wayland ]; then
+    shift
+    export XDG_RUNTIME_DIR=$work/runtime WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=x11-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/weston.log" 2>&1 &
+    servers+=($!)
+    started weston test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY"
+fi
 
 # In the background, so that a signal is handled at once rather than after the command.
-QT_QPA_PLATFORM=xcb "$@" &
+"$@" &
 command=$!
 wait "$command"

@@ -1,7 +1,10 @@
 """Reads and drives the running program through AT-SPI as a screen reader
 would: the window, its row of day numbers, its buttons, the about box that "?"
 opens, and the actions of "M", "D" and a caption, each checked for what it
-does. Exits non-zero naming everything it could not read or found wrong."""
+does. Exits non-zero naming everything it could not read or found wrong.
+
+usage: screenreader.py DAY VERSION, the day the program was started on
+(dd/mm/yyyy) and the version as the about box writes it ("1.00")."""
 
 import datetime
 import sys
@@ -12,23 +15,19 @@ from gi.repository import GLib
 
 # Generous: a sanitizer build on a loaded machine starts and answers slowly.
 WAIT_SECONDS = 20.0
-
+STARTED_ON = datetime.datetime.strptime(sys.argv[1], "%d/%m/%Y").date()
 CAPTIONS = ["Trimestre:", "Settimana:", "Giorno dell'anno:"]
-
-# A button's description starts with its tooltip and names its keys.
+# A button's description starts with its tooltip; those of M and D name their keys.
 BUTTONS = {
     "?": "Mostra le informazioni sul programma",
     "M": "Impostazione della data, calcolo della Pasqua e delle principali festività",
     "D": "Differenza tra due date",
 }
 KEYS = "Maiusc+F10"
-
-ABOUT_TITLE = "Informazioni su..."
-# The day the program was started on (dd/mm/yyyy), and the version as the
-# about box writes it ("1.00"), passed in from the build.
-STARTED_ON = datetime.datetime.strptime(sys.argv[1], "%d/%m/%Y").date()
-ABOUT_FIRST_LINE = f"Fastorio - Versione {sys.argv[2]}"
-ABOUT_DESCRIPTION = "Calcolo trimestri, settimane, giorni dall'inizio dell'anno e festività"
+ABOUT_LINES = [
+    f"Fastorio - Versione {sys.argv[2]}",
+    "Calcolo trimestri, settimane, giorni dall'inizio dell'anno e festività",
+]
 
 
 class Unreadable(Exception):
@@ -50,47 +49,30 @@ def wait_for(what, probe):
         time.sleep(0.05)
 
 
-def children(accessible):
-    return [child for child in accessible if child is not None]
-
-
 def descendants(accessible, role):
     return pyatspi.findAllDescendants(accessible, lambda a: a.getRole() == role)
 
 
-def the_application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    return next((app for app in children(desktop) if app.name == "fastorio"), None)
-
-
 def top_level(app, role, name):
     """The application's window with that title, of that role unless role is None."""
-    return next(
-        (w for w in children(app) if w.name == name and role in (None, w.getRole())), None
-    )
+    return next((w for w in app if w is not None and w.name == name and role in (None, w.getRole())), None)
 
 
-def action_names(accessible):
-    action = accessible.queryAction()
-    return [action.getName(i) for i in range(action.nActions)]
+def named(window, role, name):
+    return wait_for(repr(name), lambda: next((a for a in descendants(window, role) if a.name == name), None))
 
 
 def act(accessible, what, name):
     """Runs the action whose name holds `name`."""
-    names = action_names(accessible)
-    index = next((i for i, n in enumerate(names) if name in n), None)
-    if index is None:
-        raise Unreadable(f"{what}: no action {name!r} (has {names})")
-    if not accessible.queryAction().doAction(index):
-        raise Unreadable(f"{what}: the action {names[index]!r} was refused")
-
-
-def press(accessible, what):
-    act(accessible, what, "Press")
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if not any(name in n and action.doAction(i) for i, n in enumerate(names)):
+        raise Unreadable(f"{what}: no action {name!r} done (has {names})")
 
 
 def day_numbers(day):
-    """Quarter, ISO week and day of the year, worked out apart from the program."""
+    """Quarter, ISO week and day of the year by their value boxes' tooltips,
+    worked out apart from the program."""
     return {
         "Numero del trimestre relativo al giorno selezionato": str((day.month + 2) // 3),
         "Numero della settimana relativo al giorno selezionato": str(day.isocalendar()[1]),
@@ -98,40 +80,13 @@ def day_numbers(day):
     }
 
 
-def check_window(window, started_on, problems):
-    labels = descendants(window, pyatspi.ROLE_LABEL)
-    names = [label.name for label in labels]
-    for caption in CAPTIONS:
-        if caption not in names:
-            problems.append(f"caption {caption!r} not among the labels {names}")
-
-    expected = day_numbers(started_on)
-    shown = row(window)
-    if shown != expected:
-        problems.append(f"day numbers {shown} are not those of {started_on}: {expected}")
-    for description, name in shown.items():
-        if name is None:
-            problems.append(f"no label described as {description!r}")
-
-    buttons = {b.name: b.description for b in descendants(window, pyatspi.ROLE_PUSH_BUTTON)}
-    for name, description in BUTTONS.items():
-        if name not in buttons:
-            problems.append(f"button {name!r} not among the buttons {sorted(buttons)}")
-        elif not buttons[name].startswith(description) or (name != "?" and KEYS not in buttons[name]):
-            problems.append(f"button {name!r} described as {buttons[name]!r}, not {description!r} and its keys")
-
-
 def row(window):
     """The value boxes' numbers, by the tooltip their description starts with."""
     labels = descendants(window, pyatspi.ROLE_LABEL)
     return {
         tip: next((label.name for label in labels if label.description.startswith(tip + ".")), None)
-        for tip in day_numbers(datetime.date.today())
+        for tip in day_numbers(STARTED_ON)
     }
-
-
-def named(window, role, name):
-    return wait_for(repr(name), lambda: next((a for a in descendants(window, role) if a.name == name), None))
 
 
 def answer_prompt(app, title, text):
@@ -139,16 +94,32 @@ def answer_prompt(app, title, text):
     prompt = wait_for(f"prompt {title!r}", lambda: top_level(app, None, title))
     field = wait_for(f"prompt {title!r}: its field", lambda: descendants(prompt, pyatspi.ROLE_TEXT))[0]
     field.queryEditableText().setTextContents(text)
-    press(named(prompt, pyatspi.ROLE_PUSH_BUTTON, "OK"), f"prompt {title!r}: OK")
+    act(named(prompt, pyatspi.ROLE_PUSH_BUTTON, "OK"), f"prompt {title!r}: OK", "Press")
 
 
 def close_message(app, title):
     """The text of the message box titled `title`, closed with OK."""
     box = wait_for(f"message box {title!r}", lambda: top_level(app, pyatspi.ROLE_ALERT, title))
-    texts = [label.name for label in descendants(box, pyatspi.ROLE_LABEL) if label.name]
-    press(named(box, pyatspi.ROLE_PUSH_BUTTON, "OK"), f"message box {title!r}: OK")
+    texts = [label.name for label in descendants(box, pyatspi.ROLE_LABEL) if label.name] + [""]
+    act(named(box, pyatspi.ROLE_PUSH_BUTTON, "OK"), f"message box {title!r}: OK", "Press")
     wait_for(f"message box {title!r} gone", lambda: top_level(app, pyatspi.ROLE_ALERT, title) is None)
-    return texts[0] if texts else ""
+    return texts[0]
+
+
+def check_window(app, window, problems):
+    names = [label.name for label in descendants(window, pyatspi.ROLE_LABEL)]
+    problems += [f"caption {c!r} not among the labels {names}" for c in CAPTIONS if c not in names]
+    if row(window) != day_numbers(STARTED_ON):
+        problems.append(f"day numbers {row(window)} are not those of {STARTED_ON}")
+    buttons = {b.name: b.description for b in descendants(window, pyatspi.ROLE_PUSH_BUTTON)}
+    for name, tip in BUTTONS.items():
+        if not buttons.get(name, "").startswith(tip) or (name != "?" and KEYS not in buttons[name]):
+            problems.append(f"button {name!r} described as {buttons.get(name)!r}, not {tip!r} and its keys")
+
+    act(named(window, pyatspi.ROLE_PUSH_BUTTON, "?"), "button '?'", "Press")
+    lines = close_message(app, "Informazioni su...").splitlines()
+    if lines[:1] != ABOUT_LINES[:1] or ABOUT_LINES[1] not in lines:
+        problems.append(f"the about box reads {lines}, not {ABOUT_LINES}")
 
 
 def check_actions(app, window, problems):
@@ -156,10 +127,6 @@ def check_actions(app, window, problems):
     opens its prompt. D counts from the day the program started on."""
     oggi = named(window, pyatspi.ROLE_PUSH_BUTTON, "M")
     diff = named(window, pyatspi.ROLE_PUSH_BUTTON, "D")
-    if len(action_names(oggi)) != 5 or not any("Pasqua" in name for name in action_names(oggi)):
-        problems.append(f"button 'M': actions {action_names(oggi)}, not five with one for Easter")
-    if len(action_names(diff)) != 3:
-        problems.append(f"button 'D': actions {action_names(diff)}, not three")
 
     # Armed, disarmed, armed again: only the second count is answered.
     act(diff, "button 'D'", "Primo giorno")
@@ -188,40 +155,13 @@ def check_actions(app, window, problems):
     wait_for("the row of today", lambda: row(window) == day_numbers(datetime.date.today()))
 
 
-def check_about_box(app, window, problems):
-    info = next((b for b in descendants(window, pyatspi.ROLE_PUSH_BUTTON) if b.name == "?"), None)
-    if info is None:
-        raise Unreadable("button '?': cannot be pressed, it is not there")
-    press(info, "button '?'")
-
-    box = wait_for(f"message box {ABOUT_TITLE!r}", lambda: top_level(app, pyatspi.ROLE_ALERT, ABOUT_TITLE))
-    texts = [label.name for label in descendants(box, pyatspi.ROLE_LABEL) if label.name]
-    if not texts:
-        problems.append(f"message box {ABOUT_TITLE!r}: no label with a text")
-    else:
-        lines = texts[0].splitlines()
-        if lines[0] != ABOUT_FIRST_LINE:
-            problems.append(f"message box first line {lines[0]!r}, not {ABOUT_FIRST_LINE!r}")
-        if ABOUT_DESCRIPTION not in lines:
-            problems.append(f"message box has no line {ABOUT_DESCRIPTION!r}: {lines}")
-
-    ok = next((b for b in descendants(box, pyatspi.ROLE_PUSH_BUTTON) if b.name == "OK"), None)
-    if ok is None:
-        raise Unreadable(f"message box {ABOUT_TITLE!r}: no button 'OK'")
-    press(ok, "button 'OK'")
-    wait_for(
-        f"message box {ABOUT_TITLE!r} gone after OK",
-        lambda: top_level(app, pyatspi.ROLE_ALERT, ABOUT_TITLE) is None,
-    )
-
-
 def main():
     problems = []
     try:
-        app = wait_for("application 'fastorio' on the accessibility bus", the_application)
+        desktop = pyatspi.Registry.getDesktop(0)
+        app = wait_for("'fastorio' on the accessibility bus", lambda: top_level(desktop, None, "fastorio"))
         window = wait_for("window 'Fastorio'", lambda: top_level(app, pyatspi.ROLE_FRAME, "Fastorio"))
-        check_window(window, STARTED_ON, problems)
-        check_about_box(app, window, problems)
+        check_window(app, window, problems)
         check_actions(app, window, problems)
     except Unreadable as error:
         problems.append(str(error))
