@@ -96,7 +96,7 @@ app = wait_for("'fastorio' on AT-SPI", lambda: top_level(pyatspi.Registry.getDes
 window = wait_for("window 'Fastorio'", lambda: top_level(app, pyatspi.ROLE_FRAME, "Fastorio"))
 labels = [label.name for label in descendants(window, pyatspi.ROLE_LABEL)]
 assert {"Trimestre:", "Settimana:", "Giorno dell'anno:"} <= set(labels), labels
-wait_for_row(window, datetime.datetime.strptime(sys.argv[1], "%d/%m/%Y").date())
+assert row(window) == day_numbers(datetime.datetime.strptime(sys.argv[1], "%d/%m/%Y").date()), row(window)
 buttons = {button.name: button.description for button in descendants(window, pyatspi.ROLE_PUSH_BUTTON)}
 for name, tip in BUTTONS.items():
     assert buttons.get(name, "").startswith(tip) and (name == "?" or "Maiusc+F10" in buttons[name]), buttons
