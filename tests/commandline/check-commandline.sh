@@ -14,7 +14,6 @@ ulimit -c 0
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
-checks=0
 fail() { failures=$((failures + 1)) && echo "FAIL: $*"; }
 
 while IFS= read -r line; do
@@ -30,7 +29,6 @@ while IFS= read -r line; do
     misused) status=2 out= err="fastorio: $text"$'\n''Usare "fastorio --help" per ulteriori informazioni.'$'\n' ;;
     failed) status=1 out= err="fastorio: $text"$'\n' ;;
     esac
-    checks=$((checks + 1))
     "$program" "${fields[@]:3}" </dev/null >"$scratch/out" 2>"$scratch/err"
     got=$?
     if [ "$got" != "$status" ] || ! cmp -s "$scratch/out" <(printf %s "$out") ||
@@ -43,10 +41,7 @@ done <"$cases"
 
 # What the machine fails at, where a case cannot say it: an answer that cannot
 # be written, a window with no X display to open on. One Italian line, status 1.
-failed() # LINE REDIRECTION ARGUMENT...
-{
-    checks=$((checks + 1))
-    local err status
+failed() { # LINE REDIRECTION ARGUMENT...
     err=$(eval '"$program" "${@:3}" 2>&1 '"$2")
     status=$?
     [ "$status" = 1 ] && [ "$err" = "fastorio: $1" ] || fail "fastorio ${*:3} $2: status $status, '$err'"
@@ -56,7 +51,6 @@ failed "impossibile scrivere la risposta" '>&-' --help
 QT_QPA_PLATFORM= failed "impossibile aprire la finestra: nessuno schermo raggiungibile" ''
 
 # A Latin-1 terminal reads Latin-1; an iCalendar file stays UTF-8 there.
-checks=$((checks + 2))
 localedef -i it_IT -f ISO-8859-1 "$scratch/it_IT.ISO-8859-1" 2>/dev/null
 latin1() { LOCPATH=$scratch LC_ALL=it_IT.ISO-8859-1 "$program" "$@"; }
 got=$(latin1 --festivita 2010 | head -n 1)
@@ -64,5 +58,5 @@ got=$(latin1 --festivita 2010 | head -n 1)
 got=$(latin1 --festivita 2010 --ics | grep -a '^SUMMARY:Luned')
 [ "$got" = $'SUMMARY:Luned\xc3\xac dell\'Angelo\r' ] || fail "iCalendar on Latin-1 '$got'"
 
-echo "$((checks - failures)) passed, $failures failed"
+echo "$failures failed"
 [ "$failures" -eq 0 ]

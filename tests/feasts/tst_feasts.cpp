@@ -48,7 +48,6 @@ private Q_SLOTS:
         QFETCH(int, year);
         const QString golden = readText(QFINDTESTDATA(QStringLiteral("holidays-%1.txt").arg(year)));
         QCOMPARE(holidayListText(Integer(year)).split(u'\n'), golden.trimmed().split(u'\n'));
-        QCOMPARE(holidayListTitle(Integer(year)), QStringLiteral("Festività anno %1").arg(year));
     }
 
     void days_data()
@@ -64,10 +63,9 @@ private Q_SLOTS:
         QFETCH(qint64, workingDays);
         QFETCH(QString, names);
         QCOMPARE(Feasts::workingDays(first, last), workingDays);
-        const QMap<QDate, QString> named = holidayNames(first, last);
         QStringList days;
-        for (auto day = named.cbegin(); day != named.cend(); ++day)
-            days << day.key().toString(Qt::ISODate) + u' ' + day.value();
+        for (const auto &[day, dayNames] : holidayNames(first, last).asKeyValueRange())
+            days << day.toString(Qt::ISODate) + u' ' + dayNames;
         QCOMPARE(days.join(QStringLiteral(" / ")), names);
     }
 
@@ -75,25 +73,23 @@ private Q_SLOTS:
     // day by day.
     void workingDaysAgreeWithWalk()
     {
-        qint64 total = 0;
+        qint64 walked = 0;
         for (int year = Dates::FirstTypedYear; year <= Dates::LastTypedYear; ++year) {
             QSet<QDate> daysOff;
             for (const Holiday &holiday : holidays(Integer(year))) {
                 if (holiday.name != u"Carnevale")
                     daysOff << holiday.date;
             }
-            qint64 inYear = 0;
+            const qint64 beforeYear = walked;
             for (QDate month(year, 1, 1); month.year() == year; month = month.addMonths(1)) {
-                qint64 walked = 0;
+                const qint64 beforeMonth = walked;
                 for (QDate day = month; day.month() == month.month(); day = day.addDays(1))
                     walked += day.dayOfWeek() <= Qt::Friday && !daysOff.contains(day);
-                QCOMPARE(Feasts::workingDays(month, month.addMonths(1).addDays(-1)), walked);
-                inYear += walked;
+                QCOMPARE(Feasts::workingDays(month, month.addMonths(1).addDays(-1)), walked - beforeMonth);
             }
-            QCOMPARE(Feasts::workingDays(QDate(year, 1, 1), QDate(year, 12, 31)), inYear);
-            total += inYear;
+            QCOMPARE(Feasts::workingDays(QDate(year, 1, 1), QDate(year, 12, 31)), walked - beforeYear);
         }
-        QCOMPARE(Feasts::workingDays(QDate(1900, 1, 1), QDate(2100, 12, 31)), total);
+        QCOMPARE(Feasts::workingDays(QDate(1900, 1, 1), QDate(2100, 12, 31)), walked);
     }
 
     void calendarLine_data()

@@ -29,8 +29,6 @@ done
 
 LC_ALL=C.UTF-8 "$program" >"$scratch/log" 2>&1 &
 trap 'kill $! 2>/dev/null; rm -rf "$scratch"' EXIT
-for _ in $(seq 150); do
-    xdotool search --onlyvisible --name '^Fastorio$' >/dev/null && echo "installed; the window is mapped" && exit 0
-    sleep 0.1
-done
-fail "no window named Fastorio within 15 s:"$'\n'"$(cat "$scratch/log")"
+timeout 15 xdotool search --sync --onlyvisible --name '^Fastorio$' >/dev/null ||
+    fail "no window named Fastorio within 15 s:"$'\n'"$(cat "$scratch/log")"
+echo "installed; the window is mapped"

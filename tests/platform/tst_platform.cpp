@@ -6,24 +6,19 @@
 
 #include <QLocale>
 
-#include <clocale>
-
+// "d", "ww" and "q", in the order of Dates::Interval.
 template<>
 Dates::Interval caseField<Dates::Interval>(const QString &field)
 {
-    if (field == QLatin1String("q"))
-        return Dates::Interval::Quarter;
-    return field == QLatin1String("ww") ? Dates::Interval::Week : Dates::Interval::Day;
+    return Dates::Interval(
+        QStringList {QStringLiteral("d"), QStringLiteral("ww"), QStringLiteral("q")}.indexOf(field));
 }
 
-static QString text(std::optional<Integer> value)
+// A number, or a date as yyyy-mm-dd; "refused" for none.
+template<class T>
+static QString text(std::optional<T> value)
 {
-    return value ? QString::number(*value) : QStringLiteral("refused");
-}
-
-static QString text(std::optional<QDate> date)
-{
-    return date ? date->toString(Qt::ISODate) : QStringLiteral("refused");
+    return value ? QVariant::fromValue(*value).toString() : QStringLiteral("refused");
 }
 
 class TestPlatform : public QObject
@@ -31,10 +26,9 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every case runs under an Italian locale, whose decimal separator is ",".
+    // Every case runs under Qt's Italian locale, whose decimal separator is ",".
     void initTestCase()
     {
-        std::setlocale(LC_ALL, "it_IT.UTF-8");
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     }
 
@@ -66,24 +60,14 @@ private Q_SLOTS:
         QCOMPARE(Numbers::val(text), val);
         QCOMPARE(Numbers::isNumeric(text), numeric);
     }
-    // Every day 1900-2100 against a calendar generated month by month, where
-    // 1 January 1900 is a Monday and an ISO week is the week of its Thursday,
-    // numbered in the Thursday's year.
+    // Every day 1900-2100 against a count of its own: 1 January 1900 is a
+    // Monday, and an ISO week is the week of its Thursday, numbered in the
+    // Thursday's year.
     void everyDay()
     {
-        const auto length = [](int year, int month) {
-            static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-            const bool leap = year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
-            return lengths[month - 1] + (month == 2 && leap ? 1 : 0);
-        };
         QList<std::pair<QDate, int>> days; // with the day of the year
-        for (int year = 1900; year <= 2101; ++year) {
-            int dayOfYear = 0;
-            for (int month = 1; month <= 12; ++month) {
-                for (int day = 1; day <= length(year, month); ++day)
-                    days.emplace_back(QDate(year, month, day), ++dayOfYear);
-            }
-        }
+        for (QDate day(1900, 1, 1); day.year() <= 2101; day = day.addDays(1))
+            days.emplace_back(day, day.day() == 1 && day.month() == 1 ? 1 : days.last().second + 1);
         for (qint64 i = 0; days[i].first.year() <= 2100; ++i) {
             const auto [date, dayOfYear] = days[i];
             const qint64 fromMonday = i % 7;
@@ -92,8 +76,8 @@ private Q_SLOTS:
                          text(Dates::dateAdd(Dates::Interval::Day, 1, date)), Dates::dateToText(date),
                          text(Dates::textToDate(date.toString(u"d/M/yyyy")))),
                 std::tuple(date, (date.month() + 2) / 3, dayOfYear, int(fromMonday + 1) % 7 + 1,
-                    (days[i - fromMonday + 3].second - 1) / 7 + 1, i, text(days[i + 1].first),
-                    date.toString(u"dd/MM/yyyy"), text(date)));
+                    (days[i - fromMonday + 3].second - 1) / 7 + 1, i, text(std::optional(days[i + 1].first)),
+                    date.toString(u"dd/MM/yyyy"), text(std::optional(date))));
         }
     }
 
