@@ -35,13 +35,19 @@ inline QString caseField<QString>(const QString &field)
     return text;
 }
 
-inline QList<QStringList> readCaseLines(const QString &path)
+// A whole expected text kept in a file beside the test, read as UTF-8.
+inline QString readText(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read the case file %s", qPrintable(path));
+        qFatal("cannot read %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+inline QList<QStringList> readCaseLines(const QString &path)
+{
     QList<QStringList> lines;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    for (const QString &line : readText(path).split(u'\n')) {
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
         QStringList fields = line.split(u'|');
@@ -67,13 +73,4 @@ void addCaseRows(const QString &path, const std::array<const char *, sizeof...(T
         qsizetype field = 1;
         ((row << caseField<Ts>(fields[field++])), ...);
     }
-}
-
-// A whole expected text kept in a file beside the test, read as UTF-8.
-inline QString readText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
 }
