@@ -1,9 +1,11 @@
 // The window driven as a user drives it: scenarios from window.cases (picks,
 // keys, double-clicks, presses on "M" and "D" with their modifiers, menus,
 // screen-reader actions, typed answers), checked for the day selected, the
-// information row, every message, the armed count and the focus.
+// information row, every message, the armed count and the focus; then its
+// look, and the calendar's holiday tooltips.
 #include "calendardriver.h"
 #include "casefile.h"
+#include "feasts/holidays.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -70,6 +72,9 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
     } else if (verb == QLatin1String("miss")) {
         // The grid's corner, left of the weekday names, shows no day.
         QTest::mouseClick(f.calendar->grid()->viewport(), Qt::LeftButton, {}, QPoint(1, 1));
+    } else if (verb == QLatin1String("close")) {
+        QVERIFY(!f.window.close()); // refused as a close: the program ends instead
+        QCOMPARE(f.programEnds, 1);
     } else if (verb == QLatin1String("next") || verb == QLatin1String("prev")) {
         QTest::mouseClick(f.control(QStringLiteral("qt_calendar_%1month").arg(verb)), Qt::LeftButton);
     } else {
@@ -94,10 +99,10 @@ private Q_SLOTS:
     void scenarios();
     void prompts_data();
     void prompts();
-    void closeEndsTheProgram();
     void captionsAreReadWhenUsed();
     void pressedButtonComesBackUp();
     void layoutAndAccessibleNames();
+    void holidayTooltips();
 };
 
 void TestWindow::scenarios_data()
@@ -120,8 +125,7 @@ void TestWindow::scenarios()
     WindowFixture f(today, openedOn);
     f.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    QWidget *info = f.control(QStringLiteral("Cmd_Info"));
-    info->setFocus();
+    f.control(QStringLiteral("Cmd_Info"))->setFocus();
     f.dialogs.answers = listField(answers);
     // Whatever a message says, the row behind it already shows the day
     // selected. Actions "during" a dialog meet it as a modal window.
@@ -161,11 +165,9 @@ void TestWindow::scenarios()
         shown << (inFull ? message.prompt : u'[' + message.title + u']');
     }
     QCOMPARE(shown, listField(messages));
-    // On the calendar, still on "?", or on the control named.
-    if (focus == QLatin1String("cal"))
-        QVERIFY(f.calendar->isAncestorOf(QApplication::focusWidget()));
-    else
-        QCOMPARE(QApplication::focusWidget(), focus == QLatin1String("kept") ? info : f.control(focus));
+    // On the control named (or its focus proxy), or still on "?".
+    QVERIFY2(f.control(focus == QLatin1String("kept") ? QStringLiteral("Cmd_Info") : focus)->hasFocus(),
+        qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()));
     // An armed count shows only in what the next change of day does: a move
     // by 0 days completes it.
     f.dialogs.answers = {QStringLiteral("+0")};
@@ -202,15 +204,6 @@ void TestWindow::prompts()
     QCOMPARE(QPoint(shown.leftTwips, shown.topTwips), QPoint(52850, 35100));
 }
 
-void TestWindow::closeEndsTheProgram()
-{
-    WindowFixture f;
-    QTest::mousePress(f.control(QStringLiteral("Cmd_Diff")), Qt::LeftButton);
-    QVERIFY(!f.window.close()); // refused as a close: the program ends instead
-    QCOMPARE(f.programEnds, 1);
-    QVERIFY(f.dialogs.prompts.isEmpty() && f.dialogs.messages.isEmpty());
-}
-
 void TestWindow::captionsAreReadWhenUsed()
 {
     WindowFixture f;
@@ -227,8 +220,6 @@ void TestWindow::captionsAreReadWhenUsed()
 void TestWindow::pressedButtonComesBackUp()
 {
     WindowFixture f;
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     auto *oggi = f.control<QPushButton>(QStringLiteral("Cmd_Oggi"));
     // Keeps every mouse release from its widget, as a modal dialog does.
     struct : QObject {
@@ -237,10 +228,9 @@ void TestWindow::pressedButtonComesBackUp()
             return event->type() == QEvent::MouseButtonRelease;
         }
     } dialog;
-    f.dialogs.whileDialogOpen = [&] {
-        qApp->installEventFilter(&dialog);
+    oggi->installEventFilter(&dialog);
+    f.dialogs.whileDialogOpen = [oggi] {
         QTest::mouseRelease(oggi, Qt::LeftButton, Qt::ShiftModifier);
-        qApp->removeEventFilter(&dialog);
     };
     QTest::mousePress(oggi, Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(f.dialogs.prompts.size(), 1);
@@ -264,15 +254,14 @@ void TestWindow::layoutAndAccessibleNames()
     const QAbstractItemModel *cells = f.calendar->grid()->model();
     const QFont day = cells->index(3, 3).data(Qt::FontRole).value<QFont>();
     const QFont weekday = cells->index(0, 3).data(Qt::FontRole).value<QFont>();
-    const QFont title = grid->findChild<QWidget *>(QStringLiteral("qt_calendar_monthbutton"))->font();
+    const QFont title = f.control(QStringLiteral("qt_calendar_monthbutton"))->font();
     QCOMPARE(QList<qreal>({day.pointSizeF(), weekday.pointSizeF(), title.pointSizeF()}),
         QList<qreal>({8.25, 8.25, 12}));
     QCOMPARE(QList<bool>({day.bold(), weekday.bold(), title.bold()}), QList<bool>({false, true, true}));
     QCOMPARE(QFontInfo(day).family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
     QCOMPARE(QAccessible::queryAccessibleInterface(&f.window)->role(), QAccessible::Window);
     // The header's first control lies right of "?", which covers the header's corner.
-    const QWidget *previousMonth = grid->findChild<QWidget *>(QStringLiteral("qt_calendar_prevmonth"));
-    QVERIFY(previousMonth->mapTo(&f.window, QPoint()).x() >
+    QVERIFY(f.control(QStringLiteral("qt_calendar_prevmonth"))->mapTo(&f.window, QPoint()).x() >
         f.control(QStringLiteral("Cmd_Info"))->geometry().right());
     for (const QStringList &row : readCaseLines(QFINDTESTDATA("controls.cases"))) {
         QWidget *widget = f.control(row[0]);
@@ -285,6 +274,26 @@ void TestWindow::layoutAndAccessibleNames()
         QCOMPARE(node->text(QAccessible::Name), row[2]);
         QCOMPARE(node->text(QAccessible::Description), row[3]);
         QCOMPARE(widget->toolTip(), row[4] == QLatin1String("-") ? QString() : row[4]);
+    }
+}
+
+// Every day a page shows, grey days included, has the names the holiday lists
+// give it as its tooltip, and no other day has one: on the page shown at start,
+// then on pages reached from it.
+void TestWindow::holidayTooltips()
+{
+    Calendar calendar;
+    const CalendarDriver driver(&calendar);
+    for (const QDate day : {QDate(), QDate(2038, 4, 10), QDate(2027, 4, 10), QDate(2025, 10, 31),
+             QDate(2026, 10, 1), QDate(1900, 1, 1), QDate(2100, 12, 31)}) {
+        if (day.isValid())
+            QVERIFY(calendar.setValue(day));
+        const QDate shown(calendar.calendarWidget()->yearShown(), calendar.calendarWidget()->monthShown(), 1);
+        for (QDate cell = shown.addDays(-14); cell < shown.addDays(45); cell = cell.addDays(1)) {
+            if (const QModelIndex index = driver.cellOf(cell); index.isValid())
+                QCOMPARE(
+                    index.data(Qt::ToolTipRole).toString(), Feasts::holidayNames(cell, cell).value(cell));
+        }
     }
 }
 

@@ -17,9 +17,8 @@
 template<class T>
 T caseField(const QString &field)
 {
-    QVariant value(field == QLatin1String("yes") ? QStringLiteral("true")
-            : field == QLatin1String("no")       ? QStringLiteral("false")
-                                                 : field);
+    // Qt reads a text as true unless it is empty, "0" or "false": "yes" is true.
+    QVariant value(field == QLatin1String("no") ? QStringLiteral("false") : field);
     if (!value.convert(QMetaType::fromType<T>()) && field != QLatin1String("-"))
         qFatal("\"%s\" in a case file is no %s", qPrintable(field), QMetaType::fromType<T>().name());
     return value.value<T>();
