@@ -168,6 +168,8 @@ void TestWindow::scenarios()
             ? message.title == QLatin1String("Fastorio")
             : message.title == QLatin1String("Calcolo del numero di giorni tra due date");
         shown << (inFull ? message.prompt : u'[' + message.title + u']');
+        QCOMPARE(
+            message.style == MessageStyle::Warning, message.prompt.startsWith(QLatin1String("Attenzione: ")));
     }
     QCOMPARE(shown, listField(messages));
     // On the control named (or its focus proxy), or still on "?".
