@@ -26,14 +26,11 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
     const QString verb = action.section(u':', 0, 0);
     const QString arg = action.section(u':', 1);
     if (verb.startsWith(QLatin1String("Cmd_"))) {
-        // Cmd_Oggi:shift+ctrl+right, the keys held, then the mouse button
-        Qt::KeyboardModifiers keys;
-        for (const QString &key : arg.split(u'+'))
-            keys |= key == QLatin1String("shift") ? Qt::ShiftModifier
-                : key == QLatin1String("ctrl")    ? Qt::ControlModifier
-                : key == QLatin1String("alt")     ? Qt::AltModifier
-                                                  : Qt::NoModifier;
+        // Cmd_Oggi:shift+ctrl+right, the keys held, then the mouse button; the keys are
+        // read as a shortcut's, a key standing where the button is.
         const QString button = arg.section(u'+', -1);
+        const Qt::KeyboardModifiers keys =
+            QKeySequence::fromString(arg.chopped(button.size()) + u'A')[0].keyboardModifiers();
         const Qt::MouseButton pressed = button == QLatin1String("left") ? Qt::LeftButton
             : button == QLatin1String("right")                          ? Qt::RightButton
                                                                         : Qt::MiddleButton;
@@ -75,8 +72,10 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
         // The grid's corner, left of the weekday names, shows no day.
         QTest::mouseClick(f.calendar->grid()->viewport(), Qt::LeftButton, {}, QPoint(1, 1));
     } else if (verb == QLatin1String("close")) {
-        QVERIFY(!f.window.close()); // refused as a close: the program ends instead
+        const qsizetype prompts = f.dialogs.prompts.size();
+        QVERIFY(!f.window.close()); // refused as a close: the program ends instead, asking nothing
         QCOMPARE(f.programEnds, 1);
+        QCOMPARE(f.dialogs.prompts.size(), prompts);
     } else if (verb == QLatin1String("next") || verb == QLatin1String("prev")) {
         QTest::mouseClick(f.control(QStringLiteral("qt_calendar_%1month").arg(verb)), Qt::LeftButton);
     } else {
