@@ -6,6 +6,7 @@
 #include "app/look.h"
 #include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
+#include "casefile.h"
 #include "help/about.h"
 #include "windowfixture.h"
 
@@ -14,11 +15,21 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
+
+// Runs `act` on the widget `shown` returns, once it is visible.
+static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act)
+{
+    QTimer::singleShot(20, qApp, [=] {
+        QWidget *widget = shown();
+        widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
+    });
+}
 
 class TestLook : public QObject
 {
@@ -35,20 +46,9 @@ private Q_SLOTS:
     void realDialogsAnswered();
 
 private:
-    // Runs `act` on the widget `shown` returns, once it is visible.
-    void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act);
-
     QtCatalog m_qtItalian;
     QtDialogService m_dialogs;
 };
-
-void TestLook::whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act)
-{
-    QTimer::singleShot(20, this, [=, this] {
-        QWidget *widget = shown();
-        widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
-    });
-}
 
 // Reference values: the extremes, and the grey that just misses 4.5:1 on white.
 void TestLook::contrastMatchesWcagReferences()
@@ -101,11 +101,11 @@ void TestLook::textsRead()
     QVERIFY(QTest::qWaitFor([&] {
         return f.window.palette().color(QPalette::Button) == shown.color(QPalette::Button);
     }));
-    const QImage window = f.window.grab().toImage();
 
     // As asked for: a cell's own colours, or a widget's text colour (the header's buttons
     // take theirs when painted) on the background of the widget that fills it.
-    const QWidget *painter = f.window.findChild<QWidget *>(widget);
+    const QImage window = f.window.grab().toImage();
+    const QWidget *painter = f.control(widget);
     const QWidget *filled = painter;
     while (!filled->autoFillBackground())
         filled = filled->parentWidget();
@@ -151,10 +151,8 @@ void TestLook::dialogsShowTextsWhole_data()
 {
     QTest::addColumn<QString>("title"); // a prompt's
     QTest::addColumn<QString>("text"); // a message's
-    for (const char *title : {"Calcolo del primo giorno del trimestre",
-             "Calcolo del primo giorno della settimana", "Calcolo del numero del giorno dell'anno",
-             "Ricerca di una data", "Calcolo della pasqua", "Calcolo delle festività"})
-        QTest::newRow(title) << QString::fromUtf8(title) << QString();
+    for (const QStringList &prompt : readCaseLines(QFINDTESTDATA("prompts.cases")))
+        QTest::newRow(qPrintable(prompt[3])) << prompt[3] << QString();
     QTest::newRow("one-line warning")
         << QString()
         << QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53");
@@ -189,24 +187,14 @@ void TestLook::dialogsShowTextsWhole()
     }
 }
 
-// Menus are not in the accessible tree: the field's context menu is read as
-// the popup it is.
+// The menu of a prompt's field, as Qt makes it.
 void TestLook::promptMenuIsItalian()
 {
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
     QStringList items;
-    whenShown(&QApplication::activeModalWidget, [&](QWidget *prompt) {
-        whenShown(&QApplication::activePopupWidget, [&items, prompt](QWidget *menu) {
-            for (const QAction *action : menu->actions())
-                items << action->text().section(u'\t', 0, 0).remove(u'&');
-            menu->close();
-            static_cast<QDialog *>(prompt)->reject();
-        });
-        auto *field = prompt->findChild<QLineEdit *>();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), field->mapToGlobal(QPoint()));
-        QApplication::sendEvent(field, &event);
-    });
-    m_dialogs.inputBox(
-        QStringLiteral("Anno:"), QStringLiteral("Calcolo della pasqua"), QString(), 1500, 1500);
+    for (const QAction *action : menu->actions())
+        items << action->text().section(u'\t', 0, 0).remove(u'&');
     QCOMPARE(
         items.join(u','), QStringLiteral("Annulla,Rifai,,Taglia,Copia,Incolla,Elimina,,Seleziona tutto"));
 }
@@ -215,9 +203,10 @@ void TestLook::promptMenuIsItalian()
 // screen reader hears of its field, and of a warning; each answered by a button.
 void TestLook::realDialogsAnswered()
 {
-    WindowFixture f(QDate(2026, 12, 5));
-    Rur_Irozuvod window(m_dialogs, f.clock);
-    m_dialogs.setParentWindow(&window);
+    const FixedClock clock(QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+    QtDialogService dialogs;
+    Rur_Irozuvod window(dialogs, clock);
+    dialogs.setParentWindow(&window);
     window.move(80, 60);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -239,15 +228,12 @@ void TestLook::realDialogsAnswered()
         });
     };
     QWidget *weekBox = window.findChild<QWidget *>(QStringLiteral("Lab_Week_1"));
-    answer(QStringLiteral("22/2010"), QStringLiteral("OK"));
-    QTest::mouseDClick(weekBox, Qt::LeftButton);
-    QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2010, 5, 31));
     answer(QStringLiteral("54"), QStringLiteral("OK"));
     answer(QString(), QStringLiteral("OK")); // the warning
     QTest::mouseDClick(weekBox, Qt::LeftButton);
     answer(QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
     QTest::mouseDClick(weekBox, Qt::LeftButton);
-    QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2010, 5, 31));
+    QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2026, 12, 5));
 
     const QPoint at = window.frameGeometry().topLeft() + QPoint(350 / 15, 600 / 15);
     const QStringList prompt {QStringLiteral("Calcolo del primo giorno della settimana"),
@@ -256,8 +242,7 @@ void TestLook::realDialogsAnswered()
     const QStringList warning {QStringLiteral("Fastorio"),
         QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53"),
         QString::number(QMessageBox::Warning)};
-    QCOMPARE(seen, prompt + prompt + warning + prompt);
-    m_dialogs.setParentWindow(nullptr);
+    QCOMPARE(seen, prompt + warning + prompt);
 }
 
 QTEST_MAIN(TestLook)

@@ -1,79 +1,54 @@
 // The window driven as a user drives it: scenarios from window.cases (picks,
 // keys, double-clicks, presses on "M" and "D" with their modifiers, menus,
 // screen-reader actions, typed answers), checked for the day selected, the
-// information row, every message, the armed count and the focus.
+// information row, every message, the armed count and the focus; then its
+// look, and the calendar's holiday tooltips.
 #include "calendardriver.h"
 #include "casefile.h"
+#include "feasts/holidays.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextCharFormat>
-#include <QToolButton>
 
 namespace
 {
-
-// "shift+ctrl+right": the keys held, then the mouse button.
-std::pair<Qt::MouseButton, Qt::KeyboardModifiers> press(const QString &text)
-{
-    Qt::KeyboardModifiers keys;
-    for (const QString &key : text.split(u'+'))
-        keys |= key == QLatin1String("shift") ? Qt::ShiftModifier
-            : key == QLatin1String("ctrl")    ? Qt::ControlModifier
-            : key == QLatin1String("alt")     ? Qt::AltModifier
-                                              : Qt::NoModifier;
-    const QString button = text.section(u'+', -1);
-    return {button == QLatin1String("left")    ? Qt::LeftButton
-            : button == QLatin1String("right") ? Qt::RightButton
-                                               : Qt::MiddleButton,
-        keys};
-}
-
-QPushButton *button(WindowFixture &f, const QString &caption)
-{
-    const auto buttons = f.window.findChildren<QPushButton *>();
-    return *std::find_if(buttons.begin(), buttons.end(), [&caption](auto *b) {
-        return b->text() == caption;
-    });
-}
 
 // Runs one action of a scenario, as a user would where a user can; `during`
 // collects the actions that wait for the next dialog.
 void act(WindowFixture &f, const QString &action, QStringList &during)
 {
-    CalendarDriver calendar(f.calendar);
     const QString verb = action.section(u':', 0, 0);
     const QString arg = action.section(u':', 1);
-    if (verb == QLatin1String("M") || verb == QLatin1String("D") || verb == QLatin1String("?")) {
-        const auto [pressed, keys] = press(arg);
-        QPushButton *target = button(f, verb);
+    if (verb.startsWith(QLatin1String("Cmd_"))) {
+        // Cmd_Oggi:shift+ctrl+right, the keys held, then the mouse button; the keys are
+        // read as a shortcut's, a key standing where the button is.
+        const QString button = arg.section(u'+', -1);
+        const Qt::KeyboardModifiers keys =
+            QKeySequence::fromString(arg.chopped(button.size()) + u'A')[0].keyboardModifiers();
+        const Qt::MouseButton pressed = button == QLatin1String("left") ? Qt::LeftButton
+            : button == QLatin1String("right")                          ? Qt::RightButton
+                                                                        : Qt::MiddleButton;
+        QWidget *target = f.control(verb);
         QTest::mousePress(target, pressed, keys);
         // The window system follows a right press with a context menu event.
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, target->rect().center(),
-            target->mapToGlobal(target->rect().center()), keys);
-        if (pressed == Qt::RightButton)
+        if (pressed == Qt::RightButton) {
+            QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, {}, target->mapToGlobal(QPoint()), keys);
             QApplication::sendEvent(target, &menuEvent);
-        QTest::mouseRelease(target, pressed, keys);
-    } else if (verb == QLatin1String("press") || verb == QLatin1String("keys") ||
-        verb == QLatin1String("key")) {
-        // press:M:Shift+F10 on a focused button, keys:Alt+T where the focus is, key:Right on the grid
-        QWidget *target = verb == QLatin1String("key") ? f.calendar->grid() : QApplication::focusWidget();
-        if (verb == QLatin1String("press")) {
-            target = button(f, arg.section(u':', 0, 0));
-            target->setFocus();
         }
-        const QKeyCombination keys = QKeySequence::fromString(arg.section(u':', -1))[0];
-        QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+        QTest::mouseRelease(target, pressed, keys);
+    } else if (verb == QLatin1String("keys")) {
+        const QKeyCombination keys = QKeySequence::fromString(arg)[0];
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     } else if (verb == QLatin1String("entry")) {
         // entry:3, the third entry of the menu just opened, which opens under its button
-        QMenu *menu = nullptr;
-        QVERIFY(QTest::qWaitFor([&menu] {
-            return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()));
-        }));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
         const QWidget *owner = menu->parentWidget();
         QCOMPARE(menu->pos(), owner->mapToGlobal(owner->rect().bottomLeft()));
         for (int entry = arg.toInt(); entry > 0; --entry)
@@ -92,26 +67,26 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
     } else if (verb == QLatin1String("dbl") || verb == QLatin1String("rdbl")) {
         QTest::mouseDClick(f.control(arg), verb == QLatin1String("dbl") ? Qt::LeftButton : Qt::RightButton);
     } else if (verb == QLatin1String("pick")) {
-        QVERIFY(calendar.click(QDate::fromString(arg, Qt::ISODate)));
+        QVERIFY(CalendarDriver(f.calendar).click(QDate::fromString(arg, Qt::ISODate)));
     } else if (verb == QLatin1String("miss")) {
-        calendar.clickWeekdayNames();
-    } else if (verb == QLatin1String("type")) {
-        f.calendar->grid()->setFocus(); // a user types on the grid when it has the focus
-        for (QChar digit : arg)
-            QTest::keyClick(f.calendar->grid(), digit.toLatin1());
-        QTest::keyClick(f.calendar->grid(), Qt::Key_Return);
+        // The grid's corner, left of the weekday names, shows no day.
+        QTest::mouseClick(f.calendar->grid()->viewport(), Qt::LeftButton, {}, QPoint(1, 1));
+    } else if (verb == QLatin1String("close")) {
+        const qsizetype prompts = f.dialogs.prompts.size();
+        QVERIFY(!f.window.close()); // refused as a close: the program ends instead, asking nothing
+        QCOMPARE(f.programEnds, 1);
+        QCOMPARE(f.dialogs.prompts.size(), prompts);
     } else if (verb == QLatin1String("next") || verb == QLatin1String("prev")) {
-        QTest::mouseClick(f.calendar->calendarWidget()->findChild<QToolButton *>(
-                              QStringLiteral("qt_calendar_%1month").arg(verb)),
-            Qt::LeftButton);
+        QTest::mouseClick(f.control(QStringLiteral("qt_calendar_%1month").arg(verb)), Qt::LeftButton);
     } else {
         QFAIL(qPrintable(QStringLiteral("unknown action ") + action));
     }
 }
 
-QStringList listField(const QString &field)
+// " ; " between a field's items, a blank between actions; "-" for none.
+QStringList listField(const QString &field, const QString &separator = QStringLiteral(" ; "))
 {
-    return field == QLatin1String("-") ? QStringList() : field.split(QStringLiteral(" ; "));
+    return field == QLatin1String("-") ? QStringList() : field.split(separator);
 }
 
 } // namespace
@@ -125,17 +100,17 @@ private Q_SLOTS:
     void scenarios();
     void prompts_data();
     void prompts();
-    void promptsFollowTheWindow();
-    void closeEndsTheProgram();
     void captionsAreReadWhenUsed();
     void pressedButtonComesBackUp();
     void layoutAndAccessibleNames();
+    void holidayTooltips();
 };
 
 void TestWindow::scenarios_data()
 {
-    addCaseRows<QDate, QDate, QString, QString, QDate, QString, bool, QString>(QFINDTESTDATA("window.cases"),
-        {"today", "openedOn", "actions", "answers", "after", "messages", "armed", "focus"});
+    addCaseRows<QDate, QDate, QString, int, QString, QDate, QString, bool, QString>(
+        QFINDTESTDATA("window.cases"),
+        {"today", "openedOn", "actions", "picks", "answers", "after", "messages", "armed", "focus"});
 }
 
 void TestWindow::scenarios()
@@ -143,6 +118,7 @@ void TestWindow::scenarios()
     QFETCH(QDate, today);
     QFETCH(QDate, openedOn);
     QFETCH(QString, actions);
+    QFETCH(int, picks);
     QFETCH(QString, answers);
     QFETCH(QDate, after);
     QFETCH(QString, messages);
@@ -152,11 +128,8 @@ void TestWindow::scenarios()
     WindowFixture f(today, openedOn);
     f.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    QCOMPARE(f.row(), expectedRow(openedOn.isValid() ? openedOn : today));
-    QWidget *info = f.control(QStringLiteral("Cmd_Info"));
-    info->setFocus();
-    for (const QString &answer : listField(answers))
-        f.dialogs.answers << (answer == QLatin1String("<cancel>") ? QString() : answer);
+    f.control(QStringLiteral("Cmd_Info"))->setFocus();
+    f.dialogs.answers = listField(answers);
     // Whatever a message says, the row behind it already shows the day
     // selected. Actions "during" a dialog meet it as a modal window.
     QStringList during;
@@ -166,8 +139,7 @@ void TestWindow::scenarios()
             return;
         {
             QDialog modal(&f.window);
-            modal.setModal(true);
-            modal.show();
+            modal.open();
             for (const QString &action : std::exchange(during, {}))
                 act(f, action, during);
         }
@@ -175,14 +147,8 @@ void TestWindow::scenarios()
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
     };
 
-    // Every pick by the user raises one Click; writes from code raise none.
-    QSignalSpy clicks(f.calendar, &Calendar::click);
-    int picks = 0;
-    for (const QString &action : actions.split(u' ', Qt::SkipEmptyParts)) {
-        if (action == QLatin1String("-"))
-            break;
-        picks += QStringList {QStringLiteral("pick"), QStringLiteral("key"), QStringLiteral("type")}.contains(
-            action.section(u':', 0, 0));
+    QSignalSpy clicks(f.calendar, &Calendar::click); // one a day picked by the user
+    for (const QString &action : listField(actions, QStringLiteral(" "))) {
         act(f, action, during);
         if (QTest::currentTestFailed())
             return;
@@ -205,11 +171,8 @@ void TestWindow::scenarios()
             message.style == MessageStyle::Warning, message.prompt.startsWith(QLatin1String("Attenzione: ")));
     }
     QCOMPARE(shown, listField(messages));
-    // On the calendar, still on "?", or on the control named.
-    if (focus == QLatin1String("cal"))
-        QVERIFY(f.calendar->isAncestorOf(QApplication::focusWidget()));
-    else
-        QCOMPARE(QApplication::focusWidget(), focus == QLatin1String("kept") ? info : f.control(focus));
+    // On the control named (or its focus proxy), or still on "?".
+    QVERIFY(f.control(focus == QLatin1String("kept") ? QStringLiteral("Cmd_Info") : focus)->hasFocus());
     // An armed count shows only in what the next change of day does: a move
     // by 0 days completes it.
     f.dialogs.answers = {QStringLiteral("+0")};
@@ -223,6 +186,8 @@ void TestWindow::prompts_data()
         QFINDTESTDATA("prompts.cases"), {"action", "prompt", "title", "defaultText"});
 }
 
+// At the far end of a desktop of two 1920-pixel monitors, past 16 bits of
+// twips, a prompt opens 350 and 600 twips from the window's corner all the same.
 void TestWindow::prompts()
 {
     QFETCH(QString, action);
@@ -231,40 +196,17 @@ void TestWindow::prompts()
     QFETCH(QString, defaultText);
     WindowFixture f(QDate(2026, 12, 5), QDate(1999, 3, 10));
     f.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    QStringList during;
-    act(f, action, during);
-    QCOMPARE(f.dialogs.prompts.size(), 1);
-    QCOMPARE(f.dialogs.prompts[0].prompt, prompt);
-    QCOMPARE(f.dialogs.prompts[0].title, title);
-    QCOMPARE(f.dialogs.prompts[0].defaultText, defaultText);
-}
-
-void TestWindow::promptsFollowTheWindow()
-{
-    WindowFixture f;
-    f.window.show();
-    // The far end of a desktop of two 1920-pixel monitors, past 16 bits of
-    // twips: 350 and 600 twips from the window's corner all the same.
     f.window.move(3500, 2300);
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QVERIFY(QTest::qWaitFor([&f] {
         return f.window.frameGeometry().topLeft() == QPoint(3500, 2300);
     }));
-    QTest::mousePress(f.control(QStringLiteral("Cmd_Oggi")), Qt::RightButton, Qt::ShiftModifier);
-    QCOMPARE(f.dialogs.prompts[0].leftTwips, 52850);
-    QCOMPARE(f.dialogs.prompts[0].topTwips, 35100);
-}
-
-void TestWindow::closeEndsTheProgram()
-{
-    WindowFixture f;
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    QTest::mousePress(f.control(QStringLiteral("Cmd_Diff")), Qt::LeftButton);
-    QVERIFY(!f.window.close()); // refused as a close: the program ends instead
-    QCOMPARE(f.programEnds, 1);
-    QVERIFY(f.dialogs.prompts.isEmpty() && f.dialogs.messages.isEmpty());
+    QStringList during;
+    act(f, action, during);
+    QCOMPARE(f.dialogs.prompts.size(), 1);
+    const RecordedPrompt &shown = f.dialogs.prompts[0];
+    QCOMPARE(QStringList({shown.prompt, shown.title, shown.defaultText}),
+        QStringList({prompt, title, defaultText}));
+    QCOMPARE(QPoint(shown.leftTwips, shown.topTwips), QPoint(52850, 35100));
 }
 
 void TestWindow::captionsAreReadWhenUsed()
@@ -278,31 +220,15 @@ void TestWindow::captionsAreReadWhenUsed()
     QCOMPARE(f.dialogs.messages[1].title, QStringLiteral("Funzioni del tasto Diff"));
 }
 
-namespace
-{
-// Keeps every mouse release from its widget, as a modal dialog does with the
-// release of the press that opened it.
-struct ReleaseTakenByADialog : QObject {
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return event->type() == QEvent::MouseButtonRelease;
-    }
-};
-} // namespace
-
 // A cancelled prompt leaves the focus on the button, so nothing else brings it
 // back up once the prompt took the release.
 void TestWindow::pressedButtonComesBackUp()
 {
     WindowFixture f;
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
     auto *oggi = f.control<QPushButton>(QStringLiteral("Cmd_Oggi"));
-    ReleaseTakenByADialog dialog;
-    f.dialogs.whileDialogOpen = [&] {
-        qApp->installEventFilter(&dialog);
-        QTest::mouseRelease(oggi, Qt::LeftButton, Qt::ShiftModifier);
-        qApp->removeEventFilter(&dialog);
+    QLineEdit field; // the prompt's, where the release goes
+    f.dialogs.whileDialogOpen = [&field] {
+        QTest::mouseRelease(&field, Qt::LeftButton, Qt::ShiftModifier);
     };
     QTest::mousePress(oggi, Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(f.dialogs.prompts.size(), 1);
@@ -326,15 +252,14 @@ void TestWindow::layoutAndAccessibleNames()
     const QAbstractItemModel *cells = f.calendar->grid()->model();
     const QFont day = cells->index(3, 3).data(Qt::FontRole).value<QFont>();
     const QFont weekday = cells->index(0, 3).data(Qt::FontRole).value<QFont>();
-    const QFont title = grid->findChild<QWidget *>(QStringLiteral("qt_calendar_monthbutton"))->font();
+    const QFont title = f.control(QStringLiteral("qt_calendar_monthbutton"))->font();
     QCOMPARE(QList<qreal>({day.pointSizeF(), weekday.pointSizeF(), title.pointSizeF()}),
         QList<qreal>({8.25, 8.25, 12}));
     QCOMPARE(QList<bool>({day.bold(), weekday.bold(), title.bold()}), QList<bool>({false, true, true}));
     QCOMPARE(QFontInfo(day).family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
     QCOMPARE(QAccessible::queryAccessibleInterface(&f.window)->role(), QAccessible::Window);
     // The header's first control lies right of "?", which covers the header's corner.
-    const QWidget *previousMonth = grid->findChild<QWidget *>(QStringLiteral("qt_calendar_prevmonth"));
-    QVERIFY(previousMonth->mapTo(&f.window, QPoint()).x() >
+    QVERIFY(f.control(QStringLiteral("qt_calendar_prevmonth"))->mapTo(&f.window, QPoint()).x() >
         f.control(QStringLiteral("Cmd_Info"))->geometry().right());
     for (const QStringList &row : readCaseLines(QFINDTESTDATA("controls.cases"))) {
         QWidget *widget = f.control(row[0]);
@@ -347,6 +272,26 @@ void TestWindow::layoutAndAccessibleNames()
         QCOMPARE(node->text(QAccessible::Name), row[2]);
         QCOMPARE(node->text(QAccessible::Description), row[3]);
         QCOMPARE(widget->toolTip(), row[4] == QLatin1String("-") ? QString() : row[4]);
+    }
+}
+
+// Every day a page shows, grey days included, has the names the holiday lists
+// give it as its tooltip, and no other day has one: on the page shown at start,
+// then on pages reached from it.
+void TestWindow::holidayTooltips()
+{
+    Calendar calendar;
+    const CalendarDriver driver(&calendar);
+    for (const QDate day : {QDate(), QDate(2038, 4, 10), QDate(2027, 4, 10), QDate(2025, 10, 31),
+             QDate(2026, 10, 1), QDate(1900, 1, 1), QDate(2100, 12, 31)}) {
+        if (day.isValid())
+            QVERIFY(calendar.setValue(day));
+        const QDate shown(calendar.calendarWidget()->yearShown(), calendar.calendarWidget()->monthShown(), 1);
+        for (QDate cell = shown.addDays(-14); cell < shown.addDays(45); cell = cell.addDays(1)) {
+            if (const QModelIndex index = driver.cellOf(cell); index.isValid())
+                QCOMPARE(
+                    index.data(Qt::ToolTipRole).toString(), Feasts::holidayNames(cell, cell).value(cell));
+        }
     }
 }
 

@@ -38,13 +38,6 @@ public:
         return true;
     }
 
-    // A click that lands on no day.
-    void clickWeekdayNames() const
-    {
-        const QRect names = m_grid->visualRect(m_grid->model()->index(0, 1));
-        QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, names.center());
-    }
-
 private:
     Calendar *m_calendar;
     QAbstractItemView *m_grid;

@@ -17,9 +17,8 @@
 template<class T>
 T caseField(const QString &field)
 {
-    QVariant value(field == QLatin1String("yes") ? QStringLiteral("true")
-            : field == QLatin1String("no")       ? QStringLiteral("false")
-                                                 : field);
+    // Qt reads a text as true unless it is empty, "0" or "false": "yes" is true.
+    QVariant value(field == QLatin1String("no") ? QStringLiteral("false") : field);
     if (!value.convert(QMetaType::fromType<T>()) && field != QLatin1String("-"))
         qFatal("\"%s\" in a case file is no %s", qPrintable(field), QMetaType::fromType<T>().name());
     return value.value<T>();
@@ -35,13 +34,19 @@ inline QString caseField<QString>(const QString &field)
     return text;
 }
 
-inline QList<QStringList> readCaseLines(const QString &path)
+// A whole expected text kept in a file beside the test, read as UTF-8.
+inline QString readText(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read the case file %s", qPrintable(path));
+        qFatal("cannot read %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+inline QList<QStringList> readCaseLines(const QString &path)
+{
     QList<QStringList> lines;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    for (const QString &line : readText(path).split(u'\n')) {
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
         QStringList fields = line.split(u'|');
@@ -67,13 +72,4 @@ void addCaseRows(const QString &path, const std::array<const char *, sizeof...(T
         qsizetype field = 1;
         ((row << caseField<Ts>(fields[field++])), ...);
     }
-}
-
-// A whole expected text kept in a file beside the test, read as UTF-8.
-inline QString readText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
 }

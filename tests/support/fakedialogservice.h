@@ -8,11 +8,8 @@
 #include <functional>
 
 struct RecordedPrompt {
-    QString prompt;
-    QString title;
-    QString defaultText;
-    int leftTwips = 0;
-    int topTwips = 0;
+    QString prompt, title, defaultText;
+    int leftTwips = 0, topTwips = 0;
 };
 
 struct RecordedMessage {
@@ -32,22 +29,20 @@ public:
     QList<RecordedMessage> messages;
     // Runs while a prompt or a message is "open", to look at the window
     // behind it or to act as the dialog's own event loop would.
-    std::function<void()> whileDialogOpen;
+    std::function<void()> whileDialogOpen = [] {};
 
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText, int leftTwips,
         int topTwips) override
     {
         prompts.append({prompt, title, defaultText, leftTwips, topTwips});
-        if (whileDialogOpen)
-            whileDialogOpen();
+        whileDialogOpen();
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 
     void msgBox(const QString &prompt, MessageStyle style, const QString &title) override
     {
         messages.append({prompt, style, title});
-        if (whileDialogOpen)
-            whileDialogOpen();
+        whileDialogOpen();
     }
 
     void clear() { *this = FakeDialogService(); }

@@ -13,9 +13,7 @@
 struct WindowFixture {
     // Opened on `openedOn`, or on today when it is invalid.
     explicit WindowFixture(QDate today = QDate(2010, 3, 1), QDate openedOn = {})
-        : clock(QDateTime(today, QTime(10, 30)))
-        , window(dialogs, clock, openedOn)
-        , calendar(window.findChild<Calendar *>())
+        : clock(QDateTime(today, QTime(10, 30))), window(dialogs, clock, openedOn)
     {
         window.setProgramEnd([this] {
             ++programEnds;
@@ -40,7 +38,7 @@ struct WindowFixture {
     FakeDialogService dialogs;
     FixedClock clock;
     Rur_Irozuvod window;
-    Calendar *calendar;
+    Calendar *calendar = window.findChild<Calendar *>();
     int programEnds = 0;
 };
 
