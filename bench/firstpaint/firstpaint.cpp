@@ -49,14 +49,12 @@ void usage()
 {
     std::fprintf(stderr,
         "usage: firstpaint [--idle MS] [--timeout MS] -- PROGRAM [ARG...]\n"
-        "       firstpaint --wait-wm [--timeout MS]\n"
         "Prints: map_ms first_paint_ms last_paint_ms peak_rss_kib cpu_ms\n"
         "  map_ms          exec to MapNotify of the program's top-level window\n"
         "  first_paint_ms  exec to the first drawing into that window\n"
         "  last_paint_ms   exec to the last drawing before MS (300) of quiet\n"
         "  peak_rss_kib    VmHWM read after the quiet time, before SIGTERM\n"
-        "  cpu_ms          processor time the program used in all, user and system\n"
-        "--wait-wm returns once a window manager has announced itself.\n");
+        "  cpu_ms          processor time the program used in all, user and system\n");
     std::exit(2);
 }
 
@@ -174,19 +172,6 @@ private:
     xcb_window_t m_root;
 };
 
-int waitForWindowManager(double timeoutMs)
-{
-    Display display;
-    const xcb_atom_t check = display.atom("_NET_SUPPORTING_WM_CHECK");
-    const double deadline = nowMs() + timeoutMs;
-    while (nowMs() < deadline) {
-        if (display.cardinal(display.root(), check, XCB_ATOM_WINDOW))
-            return 0;
-        usleep(20000);
-    }
-    fail("no window manager showed up");
-}
-
 struct Measure {
     double mapMs = -1;
     double firstPaintMs = -1;
@@ -301,7 +286,6 @@ int main(int argc, char **argv)
 {
     double idleMs = 300;
     double timeoutMs = 20000;
-    bool waitWm = false;
     int index = 1;
     for (; index < argc; ++index) {
         const std::string arg = argv[index];
@@ -309,16 +293,12 @@ int main(int argc, char **argv)
             idleMs = std::atof(argv[++index]);
         else if (arg == "--timeout" && index + 1 < argc)
             timeoutMs = std::atof(argv[++index]);
-        else if (arg == "--wait-wm")
-            waitWm = true;
         else if (arg == "--") {
             ++index;
             break;
         } else
             usage();
     }
-    if (waitWm)
-        return waitForWindowManager(timeoutMs);
     if (index >= argc)
         usage();
 
