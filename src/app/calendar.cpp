@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QLayout>
@@ -241,6 +242,13 @@ void Calendar::onClicked()
 bool Calendar::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        if (watched == m_grid && !m_holdingRepaints && onlyCurrentDayChanges(event))
+            return deliverRepaintingCurrentDay(event);
+        break;
     case QEvent::MouseButtonRelease:
         m_releasingMouse = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
         break;
@@ -253,4 +261,32 @@ bool Calendar::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The grid's focus changes how the current day's cell is drawn (its focus
+// frame, the colour group of its highlight) and nothing else of the grid, and
+// so does the window's activation where the grid's colours are the same in
+// both groups. Qt repaints every cell for either; at start-up, when the window
+// becomes active, that costs about as much as all of the program's own set-up.
+bool Calendar::onlyCurrentDayChanges(const QEvent *event) const
+{
+    const bool activation =
+        event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate;
+    return !activation || m_grid->palette().isEqual(QPalette::Active, QPalette::Inactive);
+}
+
+// The event goes its way again with the grid's repaints held; then only that
+// cell is repainted.
+bool Calendar::deliverRepaintingCurrentDay(QEvent *event)
+{
+    QWidget *viewport = m_grid->viewport();
+    m_holdingRepaints = true;
+    m_grid->setAttribute(Qt::WA_UpdatesDisabled);
+    viewport->setAttribute(Qt::WA_UpdatesDisabled);
+    QCoreApplication::sendEvent(m_grid, event);
+    viewport->setAttribute(Qt::WA_UpdatesDisabled, false);
+    m_grid->setAttribute(Qt::WA_UpdatesDisabled, false);
+    m_holdingRepaints = false;
+    m_grid->update(m_grid->currentIndex());
+    return true;
 }

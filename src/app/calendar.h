@@ -50,9 +50,12 @@ private:
     void onSelectionChanged();
     void onClicked();
     void nameHolidays(int year, int month);
+    bool onlyCurrentDayChanges(const QEvent *event) const;
+    bool deliverRepaintingCurrentDay(QEvent *event);
 
     QCalendarWidget *m_widget;
     QAbstractItemView *m_grid = nullptr;
     bool m_writingFromCode = false;
     bool m_releasingMouse = false;
+    bool m_holdingRepaints = false;
 };

@@ -1,7 +1,7 @@
 // The program on a real display with openbox: every text at 4.5:1 or more in
 // a light and a dark scheme and after a switch at run time, as asked for and
-// as painted; a light scheme's own colours; captions that fit; the real
-// dialogs as a user sees and answers them, their titles and lines whole; Qt's
+// as painted; a light scheme's own colours; captions that fit; a grid that
+// shows a change of focus as a whole repaint draws it; the real dialogs as a user sees and answers them, their titles and lines whole; Qt's
 // own texts in Italian.
 #include "app/look.h"
 #include "app/qtcatalog.h"
@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void textsRead_data();
     void textsRead();
     void captionsFit();
+    void gridShowsFocusAsRepaintedWhole_data();
+    void gridShowsFocusAsRepaintedWhole();
     void dialogsShowTextsWhole_data();
     void dialogsShowTextsWhole();
     void promptMenuIsItalian();
@@ -142,6 +145,58 @@ void TestLook::captionsFit()
         f.window.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Lab_Week1_"))))
         QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->contentsRect().width(),
             qPrintable(caption->text()));
+}
+
+// The grid repaints only the current day when its focus, or the window's
+// activation, changes: what is on screen then must be what a whole repaint draws.
+void TestLook::gridShowsFocusAsRepaintedWhole_data()
+{
+    QTest::addColumn<QPalette>("scheme");
+    QPalette alike = QApplication::style()->standardPalette(), dimmed = alike;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colourRole = QPalette::ColorRole(role);
+        alike.setBrush(QPalette::Inactive, colourRole, alike.brush(QPalette::Active, colourRole));
+    }
+    dimmed.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0x90, 0x90, 0x90));
+    QTest::newRow("alike when inactive") << alike;
+    QTest::newRow("highlight dimmed when inactive") << dimmed;
+}
+
+void TestLook::gridShowsFocusAsRepaintedWhole()
+{
+    QFETCH(QPalette, scheme);
+    QApplication::setPalette(scheme);
+    WindowFixture f;
+    QWidget other;
+    other.setGeometry(700, 0, 100, 100);
+    const auto activate = [](QWidget *window) {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    };
+    const auto focus = [&f](const QString &name) {
+        f.control(name)->setFocus();
+        return f.control(name)->hasFocus();
+    };
+    const auto onScreen = [&f] {
+        QCoreApplication::processEvents();
+        return f.window.screen()->grabWindow(f.window.winId()).toImage();
+    };
+    QVERIFY(activate(&f.window) && f.calendar->grid()->hasFocus());
+    const std::pair<const char *, std::function<bool()>> changes[] = {
+        {"the grid loses the focus", [&] { return focus(QStringLiteral("Cmd_Info")); }},
+        {"the grid takes it back", [&] { return focus(QStringLiteral("Calendar")); }},
+        {"another window is activated", [&] { return activate(&other); }},
+        {"the window is activated again", [&] { return activate(&f.window); }},
+    };
+    for (const auto &[change, made] : changes) {
+        const QImage before = onScreen();
+        QVERIFY2(made(), change);
+        const QImage shown = onScreen();
+        QVERIFY2(shown != before, change); // the change shows
+        f.window.repaint();
+        QVERIFY2(onScreen() == shown, change);
+    }
 }
 
 // openbox shows a title whole in a window at least 120 pixels wider than the
