@@ -83,8 +83,9 @@ void PressButton::onClicked()
 
 bool PressButton::clickOnReturn(QAbstractButton *button, const QKeyEvent *event)
 {
+    // The keypad's Enter comes with the keypad's modifier; any other key held refuses.
     if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) ||
-        event->modifiers() != Qt::NoModifier)
+        (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     button->click();
     return true;

@@ -30,7 +30,8 @@ public:
     const QList<Function> &functions() const { return m_functions; }
     void runFunction(qsizetype index);
 
-    // Return on a focused button acts as Space: a click. False for any other key.
+    // Return, or the keypad's Enter, on a focused button acts as Space: a click.
+    // False for any other key.
     static bool clickOnReturn(QAbstractButton *button, const QKeyEvent *event);
 
     static Integer buttonCode(Qt::MouseButton button);
