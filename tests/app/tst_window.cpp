@@ -252,10 +252,12 @@ void TestWindow::layoutAndAccessibleNames()
     const QAbstractItemModel *cells = f.calendar->grid()->model();
     const QFont day = cells->index(3, 3).data(Qt::FontRole).value<QFont>();
     const QFont weekday = cells->index(0, 3).data(Qt::FontRole).value<QFont>();
-    const QFont title = f.control(QStringLiteral("qt_calendar_monthbutton"))->font();
-    QCOMPARE(QList<qreal>({day.pointSizeF(), weekday.pointSizeF(), title.pointSizeF()}),
-        QList<qreal>({8.25, 8.25, 12}));
-    QCOMPARE(QList<bool>({day.bold(), weekday.bold(), title.bold()}), QList<bool>({false, true, true}));
+    const QFont month = f.control(QStringLiteral("qt_calendar_monthbutton"))->font();
+    const QFont year = f.control(QStringLiteral("qt_calendar_yearbutton"))->font();
+    QCOMPARE(QList<qreal>({day.pointSizeF(), weekday.pointSizeF(), month.pointSizeF(), year.pointSizeF()}),
+        QList<qreal>({8.25, 8.25, 12, 12}));
+    QCOMPARE(QList<bool>({day.bold(), weekday.bold(), month.bold(), year.bold()}),
+        QList<bool>({false, true, true, true}));
     QCOMPARE(QFontInfo(day).family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
     QCOMPARE(QAccessible::queryAccessibleInterface(&f.window)->role(), QAccessible::Window);
     // The header's first control lies right of "?", which covers the header's corner.
