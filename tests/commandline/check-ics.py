@@ -1,7 +1,6 @@
 """check-ics.py PROGRAM VERSION: the holidays of 2026-2027 as an iCalendar file,
 read back by a real parser: the list's days and names, one all-day event each,
-UIDs that do not change with the run, the range asked for or the version
-(uids-2026.txt)."""
+UIDs that stay with the run, the range asked for and the version (uids-2026.txt)."""
 import datetime
 import pathlib
 import re
