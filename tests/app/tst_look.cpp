@@ -71,6 +71,9 @@ void TestLook::textsRead_data()
     const QPalette dark(QColor(49, 54, 59)); // Breeze Dark's button face, the rest derived by Qt
     QPalette grey(QColor(0x90, 0x90, 0x90)); // dark blue on it reaches only 4.4:1
     grey.setColor(QPalette::Base, QColor(0xe0, 0xe0, 0xe0)); // its fields are not white, the value boxes are
+    QPalette pale = light; // its grey text misses 4.5:1 on white and on its fields
+    pale.setColor(QPalette::WindowText, QColor(0x77, 0x77, 0x77));
+    pale.setColor(QPalette::Base, QColor(0xee, 0xee, 0xee));
     const QColor blue(0, 0, 160), face = light.color(QPalette::Button);
     const auto grid = QStringLiteral("qt_calendar_calendarview");
     const std::tuple<const char *, QString, QPoint, QList<QColor>> roles[] = {
@@ -86,6 +89,7 @@ void TestLook::textsRead_data()
         const bool valueBox = widget.startsWith(QLatin1String("Lab_Week")); // white on grey too
         QTest::addRow("grey, %s", role)
             << grey << grey << widget << cell << (valueBox ? own : QList<QColor>());
+        QTest::addRow("pale text, %s", role) << pale << pale << widget << cell << QList<QColor>();
     }
 }
 
