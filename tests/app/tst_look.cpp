@@ -153,7 +153,8 @@ void TestLook::captionsFit()
 
 // The grid repaints only the current day when its focus, or the window's
 // activation, changes: what is on screen then must be what a whole repaint
-// draws, in a scheme alike in an active and an inactive window.
+// draws, in a scheme alike in an active and an inactive window; and the day
+// numbers keep their colour in an inactive one.
 void TestLook::gridShowsFocusAsRepaintedWhole()
 {
     QPalette alike = QApplication::style()->standardPalette();
@@ -187,6 +188,8 @@ void TestLook::gridShowsFocusAsRepaintedWhole()
         if (focused)
             focused->setFocus();
         QVERIFY2(focused ? focused->hasFocus() : activate(activated), change);
+        if (activated == &other) // day numbers stay dark blue in an inactive window
+            QCOMPARE(f.calendar->grid()->model()->index(3, 3).data(Qt::ForegroundRole), QColor(0, 0, 160));
         const QImage shown = onScreen();
         QVERIFY2(shown != before, change); // the change shows
         f.window.repaint();
