@@ -12,8 +12,7 @@ servers=()
 # already gone spins in its renderer for up to a minute before it notices.
 cleanup() {
     set +e # whatever has already ended
-    [ -n "${command:-}" ] && kill "$command" 2>/dev/null
-    wait "${command:-}" 2>/dev/null
+    [ -n "${command:-}" ] && kill "$command" 2>/dev/null && wait "$command"
     for ((i = ${#servers[@]} - 1; i >= 0; i--)); do
         kill "${servers[i]}" 2>/dev/null
         wait "${servers[i]}" 2>/dev/null
