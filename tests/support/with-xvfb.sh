@@ -8,21 +8,26 @@ set -euo pipefail
 
 work=$(mktemp -d)
 servers=()
+# Each server goes before the one it draws into: a weston whose X server has
+# already gone spins in its renderer for up to a minute before it notices.
 cleanup() {
     set +e # whatever has already ended
-    [ -n "${command:-}" ] && kill "$command" 2>/dev/null
-    kill "${servers[@]}" 2>/dev/null
-    wait 2>/dev/null
+    [ -n "${command:-}" ] && kill "$command" 2>/dev/null && wait "$command"
+    for ((i = ${#servers[@]} - 1; i >= 0; i--)); do
+        kill "${servers[i]}" 2>/dev/null
+        wait "${servers[i]}" 2>/dev/null
+    done
     rm -rf "$work"
 }
 trap 'status=$?; cleanup; exit $status' EXIT
 trap 'exit 143' TERM INT HUP
 
-# started WHAT CONDITION...: waits up to 20 s, for a loaded machine.
+# started WHAT CONDITION...: waits up to 20 s, for a loaded machine; by the
+# clock, since one probe alone can take a second there.
 started() {
-    local what=$1
+    local what=$1 deadline=$((SECONDS + 20))
     shift
-    for _ in $(seq 400); do
+    while ((SECONDS < deadline)); do
         "$@" 2>/dev/null && return 0
         sleep 0.05
     done
@@ -47,7 +52,8 @@ if [ "${1:-}" = --wayland ]; then
     shift
     export XDG_RUNTIME_DIR=$work/runtime WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    weston --backend=x11-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/weston.log" 2>&1 &
+    weston --backend=x11-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+        --config="$(realpath "$(dirname "$0")")/weston.ini" >"$work/weston.log" 2>&1 &
     servers+=($!)
     started weston test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY"
 fi
