@@ -1,5 +1,6 @@
 #include "calendar.h"
 
+#include "app/gridlinestyle.h"
 #include "app/look.h"
 #include "feasts/holidays.h"
 #include "platform/dates.h"
@@ -109,8 +110,12 @@ void Calendar::applyLook()
     for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday)
         m_widget->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(weekday), QTextCharFormat());
 
-    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid))
+    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid)) {
         grid->setFont(arial(8.25, false));
+        auto *lines = new GridLineStyle; // lives as long as the grid, which takes no ownership
+        lines->setParent(this);
+        grid->setStyle(lines);
+    }
 
     // The header: button-face background.
     if (auto *bar = m_widget->findChild<QWidget *>(QtParts::NavigationBar)) {

@@ -1,6 +1,6 @@
 // The program on a real display with openbox: every text at 4.5:1 or more in
 // a light and a dark scheme and after a switch at run time, as asked for and
-// as painted; a light scheme's own colours; captions that fit; a grid that
+// as painted; a light scheme's own colours; the grid's lines; captions that fit; a grid that
 // shows a change of focus as a whole repaint draws it; the real dialogs as a
 // user sees and answers them, their titles and lines whole; Qt's own texts in
 // Italian.
@@ -124,6 +124,8 @@ void TestLook::textsRead()
         asked = {
             index.data(Qt::ForegroundRole).value<QColor>(), index.data(Qt::BackgroundRole).value<QColor>()};
         area = grid->visualRect(index).translated(grid->viewport()->mapTo(&f.window, QPoint()));
+        // Its line on the cell's right: the scheme's button shadow, whatever the style's own.
+        QCOMPARE(window.pixel(area.right() + 1, area.center().y()), shown.color(QPalette::Dark).rgb());
     }
     QVERIFY2(Look::contrast(asked[0], asked[1]) >= 4.5, qPrintable(asked[0].name()));
     if (!own.isEmpty())
