@@ -37,7 +37,7 @@ const QColor DarkBlue(0, 0, 160);
 // Arial where it is installed; otherwise its metric twin from fonts-liberation,
 // named outright so that no font substitution runs at start-up. The installed
 // families are read as they are: hasFamily() would first have fontconfig
-// resolve the name, about 1% of a whole start's work.
+// resolve the name (bench/README.md has what each start-up cost came to).
 QFont arial(qreal points, bool bold)
 {
     static const QString family =
@@ -271,8 +271,8 @@ bool Calendar::eventFilter(QObject *watched, QEvent *event)
 // The grid's focus changes how the current day's cell is drawn (its focus
 // frame, the colour group of its highlight) and nothing else of the grid, and
 // so does the window's activation where the grid's colours are the same in
-// both groups. Qt repaints every cell for either: at start-up, when the window
-// becomes active, that repaint is a sixteenth of the whole start's work.
+// both groups. Qt repaints every cell for either, at start-up too, when the
+// window becomes active.
 bool Calendar::onlyCurrentDayChanges(const QEvent *event) const
 {
     const bool activation =
