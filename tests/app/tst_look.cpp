@@ -33,6 +33,43 @@ static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> 
     });
 }
 
+// Answers the next dialog with `text` and `button`, noting in `seen` what it shows.
+static void answer(QStringList &seen, const QString &text, const QString &button)
+{
+    whenShown(&QApplication::activeModalWidget, [&seen, text, button](QWidget *dialog) {
+        seen << dialog->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(dialog))
+            seen << box->text() << QString::number(box->icon());
+        if (auto *field = dialog->findChild<QLineEdit *>()) {
+            seen << dialog->findChild<QLabel *>()->text() << field->accessibleName()
+                 << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
+            QTest::keyClicks(field, text);
+        }
+        for (auto *candidate : dialog->findChildren<QPushButton *>()) {
+            if (candidate->text() == button)
+                QTest::mouseClick(candidate, Qt::LeftButton);
+        }
+    });
+}
+
+// The widget whose background `widget` shows: itself, or the first parent that fills its own.
+static const QWidget *filler(const QWidget *widget)
+{
+    while (!widget->autoFillBackground())
+        widget = widget->parentWidget();
+    return widget;
+}
+
+// The strongest contrast of any pixel of `image` to `background`.
+static double strongestContrast(const QImage &image, const QColor &background)
+{
+    double best = 1;
+    for (int pixel = 0; pixel < image.width() * image.height(); ++pixel)
+        best = std::max(
+            best, Look::contrast(image.pixelColor(pixel % image.width(), pixel / image.width()), background));
+    return best;
+}
+
 class TestLook : public QObject
 {
     Q_OBJECT
@@ -113,9 +150,7 @@ void TestLook::textsRead()
     // take theirs when painted) on the background of the widget that fills it.
     const QImage window = f.window.grab().toImage();
     const QWidget *painter = f.control(widget);
-    const QWidget *filled = painter;
-    while (!filled->autoFillBackground())
-        filled = filled->parentWidget();
+    const QWidget *filled = filler(painter);
     QList<QColor> asked {painter->palette().color(painter->foregroundRole()),
         filled->palette().color(filled->backgroundRole())};
     QRect area(painter->mapTo(&f.window, QPoint()), painter->size());
@@ -134,10 +169,7 @@ void TestLook::textsRead()
     // As painted: the background at the area's corner, the text the colour that stands out most.
     const QImage image = window.copy(area.adjusted(2, 2, -2, -2));
     QCOMPARE(image.pixelColor(0, 0), asked[1]);
-    double best = 1;
-    for (int pixel = 0; pixel < image.width() * image.height(); ++pixel)
-        best = std::max(
-            best, Look::contrast(image.pixelColor(pixel % image.width(), pixel / image.width()), asked[1]));
+    const double best = strongestContrast(image, asked[1]);
     QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
 }
 
@@ -266,27 +298,11 @@ void TestLook::realDialogsAnswered()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QStringList seen;
-    const auto answer = [&](const QString &text, const QString &button) {
-        whenShown(&QApplication::activeModalWidget, [&seen, text, button](QWidget *dialog) {
-            seen << dialog->windowTitle();
-            if (auto *box = qobject_cast<QMessageBox *>(dialog))
-                seen << box->text() << QString::number(box->icon());
-            if (auto *field = dialog->findChild<QLineEdit *>()) {
-                seen << dialog->findChild<QLabel *>()->text() << field->accessibleName()
-                     << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
-                QTest::keyClicks(field, text);
-            }
-            for (auto *candidate : dialog->findChildren<QPushButton *>()) {
-                if (candidate->text() == button)
-                    QTest::mouseClick(candidate, Qt::LeftButton);
-            }
-        });
-    };
     QWidget *weekBox = window.findChild<QWidget *>(QStringLiteral("Lab_Week_1"));
-    answer(QStringLiteral("54"), QStringLiteral("OK"));
-    answer(QString(), QStringLiteral("OK")); // the warning
+    answer(seen, QStringLiteral("54"), QStringLiteral("OK"));
+    answer(seen, QString(), QStringLiteral("OK")); // the warning
     QTest::mouseDClick(weekBox, Qt::LeftButton);
-    answer(QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
+    answer(seen, QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
     QTest::mouseDClick(weekBox, Qt::LeftButton);
     QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2026, 12, 5));
 
