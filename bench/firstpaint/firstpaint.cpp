@@ -180,105 +180,135 @@ struct Measure {
     double cpuMs = -1;
 };
 
-Measure launch(char **argv, double idleMs, double timeoutMs)
+// One run: the program started, its top-level windows watched from their
+// creation, and the times of its window's map and paints.
+class Launch
 {
-    Display display;
-    const uint8_t damageEvent = display.initDamage() + XCB_DAMAGE_NOTIFY;
-    const xcb_atom_t wmPid = display.atom("_NET_WM_PID");
-    // Every new top-level window is reported here, before it can be mapped.
-    display.selectInput(display.root(), XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
-    display.sync();
+public:
+    explicit Launch(char **argv)
+        : m_argv(argv)
+        , m_damageEvent(m_display.initDamage() + XCB_DAMAGE_NOTIFY)
+        , m_wmPid(m_display.atom("_NET_WM_PID"))
+    {
+        // Every new top-level window is reported here, before it can be mapped.
+        m_display.selectInput(m_display.root(), XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
+        m_display.sync();
+        spawn();
+    }
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const double start = nowMs();
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv, environ) != 0)
-        fail(std::string("cannot start ") + argv[0]);
-    posix_spawn_file_actions_destroy(&actions);
-    // On a busy machine the watcher must still see the window before the
-    // window manager maps it; the program keeps the usual priority. Needs
-    // root; without it the watcher just runs at the usual priority too.
-    setpriority(PRIO_PROCESS, 0, -10);
+    Measure measure(double idleMs, double timeoutMs)
+    {
+        const double deadline = m_start + timeoutMs;
+        pollfd fd {xcb_get_file_descriptor(m_display.connection()), POLLIN, 0};
+        for (;;) {
+            while (xcb_generic_event_t *event = xcb_poll_for_event(m_display.connection())) {
+                handle(event, nowMs());
+                std::free(event);
+            }
+            if (xcb_connection_has_error(m_display.connection()))
+                fail("lost the display");
 
-    auto abandon = [&](const std::string &why) {
-        stopProgram(pid);
-        fail(std::string(argv[0]) + ": " + why);
-    };
+            const double now = nowMs();
+            if (m_result.firstPaintMs >= 0 && now - m_lastDamage >= idleMs)
+                break;
+            if (now >= deadline)
+                abandon("no painted window within the time allowed");
+            if (waitpid(m_pid, nullptr, WNOHANG) == m_pid)
+                fail(std::string(m_argv[0]) + ": ended before its window was painted");
 
-    std::set<xcb_window_t> watched;
-    xcb_window_t target = XCB_WINDOW_NONE;
-    Measure result;
-    double lastDamage = 0;
-    const double deadline = start + timeoutMs;
+            const double until = m_result.firstPaintMs >= 0 ? m_lastDamage + idleMs : deadline;
+            // Wake up now and then to notice a program that died.
+            poll(&fd, 1, int(std::min(until - now, 100.0)) + 1);
+        }
 
-    auto handle = [&](xcb_generic_event_t *event, double at) {
+        if (const auto rss = peakRssKib(m_pid))
+            m_result.peakRssKib = *rss;
+        m_result.cpuMs = stopProgram(m_pid);
+        return m_result;
+    }
+
+private:
+    void spawn()
+    {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        m_start = nowMs();
+        if (posix_spawnp(&m_pid, m_argv[0], &actions, nullptr, m_argv, environ) != 0)
+            fail(std::string("cannot start ") + m_argv[0]);
+        posix_spawn_file_actions_destroy(&actions);
+        // On a busy machine the watcher must still see the window before the
+        // window manager maps it; the program keeps the usual priority. Needs
+        // root; without it the watcher just runs at the usual priority too.
+        setpriority(PRIO_PROCESS, 0, -10);
+    }
+
+    [[noreturn]] void abandon(const std::string &why)
+    {
+        stopProgram(m_pid);
+        fail(std::string(m_argv[0]) + ": " + why);
+    }
+
+    bool ours(xcb_window_t window) const
+    {
+        return m_display.cardinal(window, m_wmPid, XCB_ATOM_CARDINAL) == uint32_t(m_pid);
+    }
+
+    void handle(xcb_generic_event_t *event, double at)
+    {
         const uint8_t type = event->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY) {
             const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
-            if (created->parent != display.root() || watched.count(created->window))
-                return;
-            // Under the grab nobody can map the window between the watch and
-            // the look at its state: mapped already means its MapNotify, and
-            // maybe its first paint, were missed.
-            xcb_grab_server(display.connection());
-            display.selectInput(created->window, XCB_EVENT_MASK_STRUCTURE_NOTIFY);
-            xcb_damage_create(display.connection(), xcb_generate_id(display.connection()), created->window,
-                XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-            const bool missed = display.isMapped(created->window);
-            xcb_ungrab_server(display.connection());
-            xcb_flush(display.connection());
-            watched.insert(created->window);
-            if (missed && display.cardinal(created->window, wmPid, XCB_ATOM_CARDINAL) == uint32_t(pid))
-                abandon("its window was mapped before it could be watched");
-        } else if (type == XCB_MAP_NOTIFY && target == XCB_WINDOW_NONE) {
-            const auto *mapped = reinterpret_cast<xcb_map_notify_event_t *>(event);
-            if (!watched.count(mapped->window))
-                return;
-            if (display.cardinal(mapped->window, wmPid, XCB_ATOM_CARDINAL) == uint32_t(pid)) {
-                target = mapped->window;
-                result.mapMs = at - start;
+            watch(created->window, created->parent);
+        } else if (type == XCB_MAP_NOTIFY && m_target == XCB_WINDOW_NONE) {
+            const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t *>(event)->window;
+            if (m_watched.count(window) && ours(window)) {
+                m_target = window;
+                m_result.mapMs = at - m_start;
             }
-        } else if (type == damageEvent) {
+        } else if (type == m_damageEvent) {
             const auto *damaged = reinterpret_cast<xcb_damage_notify_event_t *>(event);
-            if (target == XCB_WINDOW_NONE || damaged->drawable != target)
+            if (m_target == XCB_WINDOW_NONE || damaged->drawable != m_target)
                 return;
-            if (result.firstPaintMs < 0)
-                result.firstPaintMs = at - start;
-            result.lastPaintMs = at - start;
-            lastDamage = at;
+            if (m_result.firstPaintMs < 0)
+                m_result.firstPaintMs = at - m_start;
+            m_result.lastPaintMs = at - m_start;
+            m_lastDamage = at;
         }
         // Errors (a window gone before it was watched) and other events are of no interest.
-    };
-
-    pollfd fd {xcb_get_file_descriptor(display.connection()), POLLIN, 0};
-    for (;;) {
-        while (xcb_generic_event_t *event = xcb_poll_for_event(display.connection())) {
-            handle(event, nowMs());
-            std::free(event);
-        }
-        if (xcb_connection_has_error(display.connection()))
-            fail("lost the display");
-
-        const double now = nowMs();
-        if (result.firstPaintMs >= 0 && now - lastDamage >= idleMs)
-            break;
-        if (now >= deadline)
-            abandon("no painted window within the time allowed");
-        if (waitpid(pid, nullptr, WNOHANG) == pid)
-            fail(std::string(argv[0]) + ": ended before its window was painted");
-
-        const double until = result.firstPaintMs >= 0 ? lastDamage + idleMs : deadline;
-        // Wake up now and then to notice a program that died.
-        poll(&fd, 1, int(std::min(until - now, 100.0)) + 1);
     }
 
-    if (const auto rss = peakRssKib(pid))
-        result.peakRssKib = *rss;
-    result.cpuMs = stopProgram(pid);
-    return result;
-}
+    void watch(xcb_window_t window, xcb_window_t parent)
+    {
+        if (parent != m_display.root() || m_watched.count(window))
+            return;
+        // Under the grab nobody can map the window between the watch and
+        // the look at its state: mapped already means its MapNotify, and
+        // maybe its first paint, were missed.
+        xcb_connection_t *connection = m_display.connection();
+        xcb_grab_server(connection);
+        m_display.selectInput(window, XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+        xcb_damage_create(
+            connection, xcb_generate_id(connection), window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        const bool missed = m_display.isMapped(window);
+        xcb_ungrab_server(connection);
+        xcb_flush(connection);
+        m_watched.insert(window);
+        if (missed && ours(window))
+            abandon("its window was mapped before it could be watched");
+    }
+
+    char **m_argv;
+    Display m_display;
+    uint8_t m_damageEvent;
+    xcb_atom_t m_wmPid;
+    pid_t m_pid = 0;
+    double m_start = 0;
+    std::set<xcb_window_t> m_watched;
+    xcb_window_t m_target = XCB_WINDOW_NONE;
+    Measure m_result;
+    double m_lastDamage = 0;
+};
 
 } // namespace
 
@@ -302,7 +332,7 @@ int main(int argc, char **argv)
     if (index >= argc)
         usage();
 
-    const Measure measure = launch(argv + index, idleMs, timeoutMs);
+    const Measure measure = Launch(argv + index).measure(idleMs, timeoutMs);
     std::printf("%.3f %.3f %.3f %ld %.3f\n", measure.mapMs, measure.firstPaintMs, measure.lastPaintMs,
         measure.peakRssKib, measure.cpuMs);
     return 0;

@@ -14,8 +14,10 @@ FASTORIO_RUN_PACKAGES=(
 
 # Only to test: displays, a window manager and a Wayland compositor with Qt's
 # plugin for it, desktop and package checkers, the screen-reader stack, an
-# iCalendar parser, clang with its sanitizers. Names that Debian 12 and 13 both
-# have: clang, llvm and libclang-rt-dev stand for each release's own version.
+# iCalendar parser, clang with its sanitizers, the lint gate's clang-tidy and
+# clang-format. Names that Debian 12 and 13 both have: clang, llvm,
+# libclang-rt-dev, clang-tidy and clang-format stand for each release's own
+# version.
 FASTORIO_TEST_PACKAGES=(
     xvfb xauth openbox xdotool x11-apps x11-utils
     weston qt6-wayland
@@ -24,6 +26,7 @@ FASTORIO_TEST_PACKAGES=(
     dbus at-spi2-core python3-pyatspi
     python3-icalendar
     clang libclang-rt-dev llvm
+    clang-tidy clang-format
 )
 
 FASTORIO_PACKAGES=("${FASTORIO_RUN_PACKAGES[@]}" "${FASTORIO_TEST_PACKAGES[@]}")

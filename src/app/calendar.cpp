@@ -1,5 +1,6 @@
 #include "calendar.h"
 
+#include "app/gridlinestyle.h"
 #include "app/look.h"
 #include "feasts/holidays.h"
 #include "platform/dates.h"
@@ -36,7 +37,7 @@ const QColor DarkBlue(0, 0, 160);
 // Arial where it is installed; otherwise its metric twin from fonts-liberation,
 // named outright so that no font substitution runs at start-up. The installed
 // families are read as they are: hasFamily() would first have fontconfig
-// resolve the name, about 1% of a whole start's work.
+// resolve the name (bench/README.md has what each start-up cost came to).
 QFont arial(qreal points, bool bold)
 {
     static const QString family =
@@ -109,8 +110,12 @@ void Calendar::applyLook()
     for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday)
         m_widget->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(weekday), QTextCharFormat());
 
-    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid))
+    if (auto *grid = m_widget->findChild<QWidget *>(QtParts::Grid)) {
         grid->setFont(arial(8.25, false));
+        auto *lines = new GridLineStyle; // lives as long as the grid, which takes no ownership
+        lines->setParent(this);
+        grid->setStyle(lines);
+    }
 
     // The header: button-face background.
     if (auto *bar = m_widget->findChild<QWidget *>(QtParts::NavigationBar)) {
@@ -266,8 +271,8 @@ bool Calendar::eventFilter(QObject *watched, QEvent *event)
 // The grid's focus changes how the current day's cell is drawn (its focus
 // frame, the colour group of its highlight) and nothing else of the grid, and
 // so does the window's activation where the grid's colours are the same in
-// both groups. Qt repaints every cell for either: at start-up, when the window
-// becomes active, that repaint is a sixteenth of the whole start's work.
+// both groups. Qt repaints every cell for either, at start-up too, when the
+// window becomes active.
 bool Calendar::onlyCurrentDayChanges(const QEvent *event) const
 {
     const bool activation =

@@ -78,7 +78,9 @@ void fitTexts(const QList<QLabel *> &labels)
     const QFont asked = labels.first()->font();
     // Liberation Sans, from the package the narrow face comes with, is
     // narrower than the sans faces a desktop usually falls back to.
-    for (qreal points = asked.pointSizeF(); points >= 6.0; points -= 0.25) {
+    const int steps = int(std::floor((asked.pointSizeF() - 6.0) * 4)); // quarter points, down to 6
+    for (int step = 0; step <= steps; ++step) {
+        const qreal points = asked.pointSizeF() - step / 4.0;
         for (const QString &family : {asked.family(), QStringLiteral("Liberation Sans")}) {
             QFont font = asked;
             font.setFamily(family);

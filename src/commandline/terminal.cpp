@@ -3,6 +3,7 @@
 #include <QList>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 
 #include <iconv.h>
@@ -19,24 +20,24 @@ QByteArray terminalEncoding()
     const locale_t environment = newlocale(LC_CTYPE_MASK, "", locale_t(nullptr));
     if (environment == locale_t(nullptr))
         return {};
-    const QByteArray name = nl_langinfo_l(CODESET, environment);
+    QByteArray name = nl_langinfo_l(CODESET, environment);
     freelocale(environment);
     return name;
 }
 
 QByteArray encoded(const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
+    QByteArray utf8 = text.toUtf8();
     const QByteArray encoding = terminalEncoding();
     // The C locale names ASCII because it names nothing: UTF-8 then, as ever.
     if (encoding.isEmpty() || encoding == "UTF-8" || encoding == "ANSI_X3.4-1968")
         return utf8;
     const iconv_t converter = iconv_open(encoding.constData(), "UTF-8");
-    if (converter == iconv_t(-1))
+    if (reinterpret_cast<std::intptr_t>(converter) == -1) // iconv_open's (iconv_t)-1
         return utf8;
     // Four bytes a character are enough for any terminal's encoding.
     QByteArray result(utf8.size() * 4 + 8, Qt::Uninitialized);
-    char *from = const_cast<char *>(utf8.constData());
+    char *from = utf8.data();
     std::size_t fromLeft = std::size_t(utf8.size());
     char *to = result.data();
     std::size_t toLeft = std::size_t(result.size());

@@ -1,7 +1,7 @@
 #include "holidaycalendar.h"
 
-#include "help/version.h"
 #include "holidays.h"
+#include "platform/version.h"
 
 #include <QStringList>
 

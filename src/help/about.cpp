@@ -1,6 +1,6 @@
 #include "about.h"
 
-#include "help/version.h"
+#include "platform/version.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 // The program on a real display with openbox: every text at 4.5:1 or more in
 // a light and a dark scheme and after a switch at run time, as asked for and
-// as painted; a light scheme's own colours; captions that fit; a grid that
+// as painted; a light scheme's own colours; the grid's lines; captions that fit; a grid that
 // shows a change of focus as a whole repaint draws it; the real dialogs as a
 // user sees and answers them, their titles and lines whole; Qt's own texts in
 // Italian.
@@ -31,6 +31,43 @@ static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> 
         QWidget *widget = shown();
         widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
     });
+}
+
+// Answers the next dialog with `text` and `button`, noting in `seen` what it shows.
+static void answer(QStringList &seen, const QString &text, const QString &button)
+{
+    whenShown(&QApplication::activeModalWidget, [&seen, text, button](QWidget *dialog) {
+        seen << dialog->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(dialog))
+            seen << box->text() << QString::number(box->icon());
+        if (auto *field = dialog->findChild<QLineEdit *>()) {
+            seen << dialog->findChild<QLabel *>()->text() << field->accessibleName()
+                 << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
+            QTest::keyClicks(field, text);
+        }
+        for (auto *candidate : dialog->findChildren<QPushButton *>()) {
+            if (candidate->text() == button)
+                QTest::mouseClick(candidate, Qt::LeftButton);
+        }
+    });
+}
+
+// The widget whose background `widget` shows: itself, or the first parent that fills its own.
+static const QWidget *filler(const QWidget *widget)
+{
+    while (!widget->autoFillBackground())
+        widget = widget->parentWidget();
+    return widget;
+}
+
+// The strongest contrast of any pixel of `image` to `background`.
+static double strongestContrast(const QImage &image, const QColor &background)
+{
+    double best = 1;
+    for (int pixel = 0; pixel < image.width() * image.height(); ++pixel)
+        best = std::max(
+            best, Look::contrast(image.pixelColor(pixel % image.width(), pixel / image.width()), background));
+    return best;
 }
 
 class TestLook : public QObject
@@ -113,9 +150,7 @@ void TestLook::textsRead()
     // take theirs when painted) on the background of the widget that fills it.
     const QImage window = f.window.grab().toImage();
     const QWidget *painter = f.control(widget);
-    const QWidget *filled = painter;
-    while (!filled->autoFillBackground())
-        filled = filled->parentWidget();
+    const QWidget *filled = filler(painter);
     QList<QColor> asked {painter->palette().color(painter->foregroundRole()),
         filled->palette().color(filled->backgroundRole())};
     QRect area(painter->mapTo(&f.window, QPoint()), painter->size());
@@ -124,6 +159,8 @@ void TestLook::textsRead()
         asked = {
             index.data(Qt::ForegroundRole).value<QColor>(), index.data(Qt::BackgroundRole).value<QColor>()};
         area = grid->visualRect(index).translated(grid->viewport()->mapTo(&f.window, QPoint()));
+        // Its line on the cell's right: the scheme's button shadow, whatever the style's own.
+        QCOMPARE(window.pixel(area.right() + 1, area.center().y()), shown.color(QPalette::Dark).rgb());
     }
     QVERIFY2(Look::contrast(asked[0], asked[1]) >= 4.5, qPrintable(asked[0].name()));
     if (!own.isEmpty())
@@ -132,10 +169,7 @@ void TestLook::textsRead()
     // As painted: the background at the area's corner, the text the colour that stands out most.
     const QImage image = window.copy(area.adjusted(2, 2, -2, -2));
     QCOMPARE(image.pixelColor(0, 0), asked[1]);
-    double best = 1;
-    for (int pixel = 0; pixel < image.width() * image.height(); ++pixel)
-        best = std::max(
-            best, Look::contrast(image.pixelColor(pixel % image.width(), pixel / image.width()), asked[1]));
+    const double best = strongestContrast(image, asked[1]);
     QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
 }
 
@@ -264,27 +298,11 @@ void TestLook::realDialogsAnswered()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QStringList seen;
-    const auto answer = [&](const QString &text, const QString &button) {
-        whenShown(&QApplication::activeModalWidget, [&seen, text, button](QWidget *dialog) {
-            seen << dialog->windowTitle();
-            if (auto *box = qobject_cast<QMessageBox *>(dialog))
-                seen << box->text() << QString::number(box->icon());
-            if (auto *field = dialog->findChild<QLineEdit *>()) {
-                seen << dialog->findChild<QLabel *>()->text() << field->accessibleName()
-                     << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
-                QTest::keyClicks(field, text);
-            }
-            for (auto *candidate : dialog->findChildren<QPushButton *>()) {
-                if (candidate->text() == button)
-                    QTest::mouseClick(candidate, Qt::LeftButton);
-            }
-        });
-    };
     QWidget *weekBox = window.findChild<QWidget *>(QStringLiteral("Lab_Week_1"));
-    answer(QStringLiteral("54"), QStringLiteral("OK"));
-    answer(QString(), QStringLiteral("OK")); // the warning
+    answer(seen, QStringLiteral("54"), QStringLiteral("OK"));
+    answer(seen, QString(), QStringLiteral("OK")); // the warning
     QTest::mouseDClick(weekBox, Qt::LeftButton);
-    answer(QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
+    answer(seen, QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
     QTest::mouseDClick(weekBox, Qt::LeftButton);
     QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2026, 12, 5));
 

@@ -27,10 +27,7 @@ class TestPlatform : public QObject
 
 private Q_SLOTS:
     // Every case runs under Qt's Italian locale, whose decimal separator is ",".
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     void toInteger_data()
     {

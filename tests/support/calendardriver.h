@@ -24,7 +24,7 @@ public:
         while (model->index(1 + first / 7, 1 + first % 7).data().toInt() != 1)
             ++first;
         const qint64 cell = first + QDate(widget->yearShown(), widget->monthShown(), 1).daysTo(date);
-        return cell >= 0 && cell < 7 * (model->rowCount() - 1)
+        return cell >= 0 && cell < qint64(7) * (model->rowCount() - 1)
             ? model->index(int(1 + cell / 7), int(1 + cell % 7))
             : QModelIndex();
     }

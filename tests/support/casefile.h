@@ -65,7 +65,7 @@ void addCaseRows(const QString &path, const std::array<const char *, sizeof...(T
     qsizetype column = 0;
     (QTest::addColumn<Ts>(columns[column++]), ...);
     for (const QStringList &fields : readCaseLines(path)) {
-        if (fields.size() != qsizetype(1 + sizeof...(Ts)))
+        if (fields.size() != 1 + qsizetype(sizeof...(Ts)))
             qFatal("%s: the case \"%s\" has not %d fields", qPrintable(path), qPrintable(fields[0]),
                 int(1 + sizeof...(Ts)));
         QTestData &row = QTest::newRow(qPrintable(fields.first()));

@@ -28,21 +28,24 @@ public:
     QList<RecordedPrompt> prompts;
     QList<RecordedMessage> messages;
     // Runs while a prompt or a message is "open", to look at the window
-    // behind it or to act as the dialog's own event loop would.
-    std::function<void()> whileDialogOpen = [] {};
+    // behind it or to act as the dialog's own event loop would. (Not an empty
+    // lambda: clang-format 14 and 19 write one differently.)
+    std::function<void()> whileDialogOpen;
 
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText, int leftTwips,
         int topTwips) override
     {
         prompts.append({prompt, title, defaultText, leftTwips, topTwips});
-        whileDialogOpen();
+        if (whileDialogOpen)
+            whileDialogOpen();
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 
     void msgBox(const QString &prompt, MessageStyle style, const QString &title) override
     {
         messages.append({prompt, style, title});
-        whileDialogOpen();
+        if (whileDialogOpen)
+            whileDialogOpen();
     }
 
     void clear() { *this = FakeDialogService(); }
