@@ -5,10 +5,10 @@
 #include "feasts/easter.h"
 #include "feasts/holidaycalendar.h"
 #include "feasts/holidays.h"
-#include "feasts/todaybutton.h"
 #include "help/about.h"
 #include "platform/answers.h"
 #include "platform/dates.h"
+#include "platform/typedanswers.h"
 
 #include <QCommandLineParser>
 
@@ -190,7 +190,7 @@ QString parseProblem(const QStringList &arguments)
 // text, a year that is no number) is refused here like any other bad value.
 std::optional<QDate> readDate(const QString &text)
 {
-    const auto answer = Feasts::readDateAnswer(text);
+    const auto answer = Dates::readDateAnswer(text);
     if (const auto *jump = std::get_if<Answer::JumpTo>(&answer))
         return jump->date;
     return std::nullopt;
@@ -198,8 +198,8 @@ std::optional<QDate> readDate(const QString &text)
 
 std::optional<Integer> readYear(const QString &text)
 {
-    const auto answer = Feasts::readYearAnswer(text);
-    if (const auto *year = std::get_if<Feasts::Year>(&answer))
+    const auto answer = Dates::readYearAnswer(text);
+    if (const auto *year = std::get_if<Dates::Year>(&answer))
         return year->value;
     return std::nullopt;
 }
@@ -218,7 +218,7 @@ std::variant<Years, Refuse> readYears(const QString &text)
     const std::optional<Integer> first = readYear(dash < 0 ? text : trimmed.left(dash));
     const std::optional<Integer> last = dash < 0 ? first : readYear(trimmed.mid(dash + 1));
     if (!first || !last)
-        return warning(Feasts::invalidYearText());
+        return warning(Dates::invalidYearText());
     if (*first > *last)
         return warning(QStringLiteral("Attenzione: il primo anno viene dopo il secondo."));
     return Years {*first, *last, dash >= 0};
@@ -234,11 +234,6 @@ QString holidayLists(const Years &years)
         lists << Feasts::holidayListTitle(Integer(year)) + u'\n' + Feasts::holidayListText(Integer(year)) +
                 u'\n';
     return lists.join(u'\n');
-}
-
-bool hasHolidayList(QDate day)
-{
-    return day.year() >= Dates::FirstTypedYear && day.year() <= Dates::LastTypedYear;
 }
 
 // "Dal 01/03/2027 al 31/03/2027 ci sono 22 giorni lavorativi", the earlier day first.
@@ -270,7 +265,7 @@ Outcome answer(Task task, const QStringList &inputs)
     case Task::Easter: {
         const std::optional<Integer> year = readYear(inputs[0]);
         if (!year)
-            return warning(Feasts::invalidYearText());
+            return warning(Dates::invalidYearText());
         return Print {Dates::dateToText(Feasts::Calc_Easter(*year)) + u'\n'};
     }
     case Task::Holidays:
@@ -287,7 +282,7 @@ Outcome answer(Task task, const QStringList &inputs)
     case Task::Info: {
         const std::optional<QDate> day = readDate(inputs[0]);
         if (!day)
-            return warning(Feasts::invalidDateText());
+            return warning(Dates::invalidDateText());
         return Print {infoLine(*day) + u'\n'};
     }
     case Task::Difference:
@@ -295,11 +290,11 @@ Outcome answer(Task task, const QStringList &inputs)
         const std::optional<QDate> start = readDate(inputs[0]);
         const std::optional<QDate> end = readDate(inputs[1]);
         if (!start || !end)
-            return warning(Feasts::invalidDateText());
+            return warning(Dates::invalidDateText());
         if (task == Task::Difference)
             return Print {DayInfo::dayDiffMessage(*start, *end) + u'\n'};
-        if (!hasHolidayList(*start) || !hasHolidayList(*end))
-            return warning(Feasts::invalidYearText());
+        if (!Dates::isTypedYear(start->year()) || !Dates::isTypedYear(end->year()))
+            return warning(Dates::invalidYearText());
         return Print {workingDaysLine(*start, *end) + u'\n'};
     }
     case Task::Window: {
@@ -307,7 +302,7 @@ Outcome answer(Task task, const QStringList &inputs)
             return OpenWindow {};
         const std::optional<QDate> day = readDate(inputs[0]);
         if (!day)
-            return warning(Feasts::invalidDateText());
+            return warning(Dates::invalidDateText());
         return OpenWindow {*day};
     }
     case Task::Help:
