@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include <array>
+#include <tuple>
+#include <type_traits>
 
 // Tables of test cases kept beside a test, one case a line: the row's name,
 // then one field per column, separated by "|" and trimmed. Blank lines and
@@ -57,19 +59,37 @@ inline QList<QStringList> readCaseLines(const QString &path)
     return lines;
 }
 
+// The field at `index` as a column of type T; a QStringList column takes the
+// rest of the line, one item a field, none when the line ends before it.
+template<class T>
+T caseColumn(const QStringList &fields, qsizetype index)
+{
+    if constexpr (std::is_same_v<T, QStringList>) {
+        QStringList items;
+        for (const QString &field : fields.sliced(index))
+            items << caseField<QString>(field);
+        return items;
+    } else {
+        return caseField<T>(fields[index]);
+    }
+}
+
 // Declares one column of type Ts per name and adds a row for every case of
 // the file, for a _data() function.
 template<class... Ts>
 void addCaseRows(const QString &path, const std::array<const char *, sizeof...(Ts)> &columns)
 {
+    constexpr bool restAsList =
+        std::is_same_v<std::tuple_element_t<sizeof...(Ts) - 1, std::tuple<Ts...>>, QStringList>;
     qsizetype column = 0;
     (QTest::addColumn<Ts>(columns[column++]), ...);
     for (const QStringList &fields : readCaseLines(path)) {
-        if (fields.size() != qsizetype(1 + sizeof...(Ts)))
+        if (restAsList ? fields.size() < qsizetype(sizeof...(Ts))
+                       : fields.size() != qsizetype(1 + sizeof...(Ts)))
             qFatal("%s: the case \"%s\" has not %d fields", qPrintable(path), qPrintable(fields[0]),
                 int(1 + sizeof...(Ts)));
         QTestData &row = QTest::newRow(qPrintable(fields.first()));
         qsizetype field = 1;
-        ((row << caseField<Ts>(fields[field++])), ...);
+        ((row << caseColumn<Ts>(fields, field++)), ...);
     }
 }
