@@ -15,6 +15,7 @@
 #include "navigation/numberentry.h"
 #include "platform/clock.h"
 #include "platform/dialogservice.h"
+#include "platform/typedanswers.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -414,7 +415,7 @@ bool Rur_Irozuvod::goToTypedDate()
     Set_InputPos();
     const QString answer = m_dialogs.inputBox(Feasts::datePromptText(), Feasts::datePromptTitle(),
         Dates::dateToText(m_clock.now().date()), m_state.InputPosX, m_state.InputPosY);
-    return settle(Feasts::readDateAnswer(answer), [this](const Answer::JumpTo &jump) {
+    return settle(Dates::readDateAnswer(answer), [this](const Answer::JumpTo &jump) {
         goTo(jump.date);
     });
 }
@@ -427,7 +428,7 @@ bool Rur_Irozuvod::askYear(
     const QString defaultText = Feasts::defaultYearText(m_calendar->year(), m_clock.now().date().year());
     const QString answer =
         m_dialogs.inputBox(prompt, title, defaultText, m_state.InputPosX, m_state.InputPosY);
-    return settle(Feasts::readYearAnswer(answer), [&accept](Feasts::Year year) {
+    return settle(Dates::readYearAnswer(answer), [&accept](Dates::Year year) {
         accept(year.value);
     });
 }

@@ -1,8 +1,5 @@
 #include "todaybutton.h"
 
-#include "platform/dates.h"
-#include "platform/numbertext.h"
-
 namespace
 {
 
@@ -68,36 +65,6 @@ QString holidaysPromptTitle()
 QString defaultYearText(Integer calendarYear, int clockYear)
 {
     return QString::number(calendarYear > 0 ? int(calendarYear) : clockYear);
-}
-
-std::variant<Answer::NoAction, Answer::JumpTo, Answer::Warn> readDateAnswer(const QString &text)
-{
-    if (text.isEmpty())
-        return Answer::NoAction {};
-    if (const std::optional<QDate> date = Dates::textToDate(text))
-        return Answer::JumpTo {*date};
-    return Answer::Warn {invalidDateText()};
-}
-
-QString invalidDateText()
-{
-    return QStringLiteral("Attenzione: la data inserita non è valida.");
-}
-
-std::variant<Answer::NoAction, Year, Answer::Warn> readYearAnswer(const QString &text)
-{
-    if (text.isEmpty() || !Numbers::isNumeric(text))
-        return Answer::NoAction {};
-    const double value = Numbers::val(text);
-    if (value < Dates::FirstTypedYear || value > Dates::LastTypedYear)
-        return Answer::Warn {invalidYearText()};
-    // Inside the typed years the rounding always fits an Integer.
-    return Year {*Numbers::toIntegerHalfEven(value)};
-}
-
-QString invalidYearText()
-{
-    return QStringLiteral("Attenzione: l'anno inserito non è valido.");
 }
 
 } // namespace Feasts

@@ -104,7 +104,7 @@ Outcome readEntry(const NumberEntry &entry, const QString &answer, int clockYear
 
     if (number < entry.low || number > entry.high)
         return Answer::Warn {rangeMessage(entry.rangeMessagePrefix, entry.low, entry.high)};
-    if (year < Dates::FirstTypedYear || year > Dates::LastTypedYear)
+    if (!Dates::isTypedYear(year))
         return Answer::Warn {rangeMessage(QStringLiteral("Attenzione: l'anno deve essere compreso tra "),
             Dates::FirstTypedYear, Dates::LastTypedYear)};
 

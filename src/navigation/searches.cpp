@@ -5,11 +5,6 @@
 namespace
 {
 
-bool isTypedYear(Integer year)
-{
-    return year >= Dates::FirstTypedYear && year <= Dates::LastTypedYear;
-}
-
 // The Monday of ISO week `week` of `year`, counted from the week of 4 January.
 QDate isoMonday(int week, int year)
 {
@@ -24,7 +19,7 @@ namespace Navigation
 
 std::optional<QDate> findWeekStart(Integer week, Integer year)
 {
-    if (!isTypedYear(year) || week < 1 || week > 53)
+    if (!Dates::isTypedYear(year) || week < 1 || week > 53)
         return std::nullopt;
     const QDate newYear(year, 1, 1);
     // A week belongs to the year of its Thursday.
@@ -40,14 +35,14 @@ std::optional<QDate> findWeekStart(Integer week, Integer year)
 
 std::optional<QDate> findQuarterStart(Integer quarter, Integer year)
 {
-    if (!isTypedYear(year) || quarter < 1 || quarter > 4)
+    if (!Dates::isTypedYear(year) || quarter < 1 || quarter > 4)
         return std::nullopt;
     return QDate(year, 3 * quarter - 2, 1);
 }
 
 std::optional<QDate> findDayOfYear(Integer day, Integer year)
 {
-    if (!isTypedYear(year) || day < 1 || day > QDate(year, 1, 1).daysInYear())
+    if (!Dates::isTypedYear(year) || day < 1 || day > QDate(year, 1, 1).daysInYear())
         return std::nullopt;
     return QDate(year, 1, 1).addDays(day - 1);
 }

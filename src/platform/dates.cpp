@@ -27,10 +27,8 @@ QStringView trimmedBlanks(QStringView text)
 
 std::optional<int> yearFromText(QStringView text)
 {
-    if (text.size() == 4) {
-        const int year = text.toInt();
-        return year >= 100 ? std::optional(year) : std::nullopt;
-    }
+    if (text.size() == 4)
+        return text.toInt(); // the range is dateSerial's to check
     if (text.size() == 2) {
         const int year = text.toInt();
         return year < 30 ? 2000 + year : 1900 + year;

@@ -14,9 +14,14 @@ QDate firstDate(); // 0100-01-01
 QDate lastDate(); // 9999-12-31
 bool inRange(QDate date);
 
-// The years a typed answer may name.
+// The years a typed answer may name, those of the holiday list; a typed date
+// may name any year of the range above.
 inline constexpr int FirstTypedYear = 1900;
 inline constexpr int LastTypedYear = 2100;
+constexpr bool isTypedYear(double year)
+{
+    return year >= FirstTypedYear && year <= LastTypedYear;
+}
 
 int quarter(QDate date); // [1, 4]
 int isoWeek(QDate date); // [1, 53], Monday first, week 1 holds 4 January

@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# check-commandline.sh PROGRAM VERSION CASES: runs every case of CASES (its head
-# says how they read) with no display reachable, where a program that built its
-# application object would fail; then the checks no case can hold.
+# check-commandline.sh PROGRAM: what only the program itself can show (the
+# answers are tst_commandline's), with no display reachable, where a program
+# that built its application object would fail.
 set -uo pipefail
-shopt -s extglob
 
 program=$1
-version=$2
-cases=$3
 unset DISPLAY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=none-such
 ulimit -c 0
@@ -16,28 +13,8 @@ trap 'rm -rf "$scratch"' EXIT
 failures=0
 fail() { failures=$((failures + 1)) && echo "FAIL: $*"; }
 
-while IFS= read -r line; do
-    [[ $line =~ ^[[:space:]]*(#|$) ]] && continue
-    IFS='|' read -r -a fields <<<"$line|" # the extra "|" keeps a last empty field
-    fields=("${fields[@]##+([[:space:]])}") && fields=("${fields[@]%%+([[:space:]])}")
-    fields=("${fields[@]//'\n'/$'\n'}") && fields=("${fields[@]//<blank>/ }")
-    text=${fields[2]//@VERSION@/$version}
-    [[ $text =~ @(.*)$ ]] && text=${text%@*}$(<"$(dirname "$cases")/${BASH_REMATCH[1]}")
-    case ${fields[1]} in
-    answer) status=0 out=$text$'\n' err= ;;
-    refused) status=2 out= err="fastorio: $text"$'\n' ;;
-    misused) status=2 out= err="fastorio: $text"$'\n''Usare "fastorio --help" per ulteriori informazioni.'$'\n' ;;
-    failed) status=1 out= err="fastorio: $text"$'\n' ;;
-    esac
-    "$program" "${fields[@]:3}" </dev/null >"$scratch/out" 2>"$scratch/err"
-    got=$?
-    if [ "$got" != "$status" ] || ! cmp -s "$scratch/out" <(printf %s "$out") ||
-        ! cmp -s "$scratch/err" <(printf %s "$err"); then
-        fail "${fields[0]}: status $got (expected $status)"
-        diff -u <(printf %s "$out") "$scratch/out" | sed '1,2d; s/^/  stdout /'
-        diff -u <(printf %s "$err") "$scratch/err" | sed '1,2d; s/^/  stderr /'
-    fi
-done <"$cases"
+# A refusal on standard error alone, with status 2 (an answer's 0 is check-ics.py's).
+[ "$("$program" --pasqua 1899 2>&1 >/dev/null; echo $?)" = "fastorio: Attenzione: l'anno inserito non è valido."$'\n'2 ] || fail "refusal"
 
 # What the machine fails at, where a case cannot say it: an answer that cannot
 # be written, a window with no X display to open on. One Italian line, status 1.

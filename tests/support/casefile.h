@@ -34,6 +34,16 @@ inline QString caseField<QString>(const QString &field)
     return text;
 }
 
+// A list: items separated by blanks, each read as a text, "" for an empty one.
+template<>
+inline QStringList caseField<QStringList>(const QString &field)
+{
+    QStringList items;
+    for (const QString &item : field.split(u' ', Qt::SkipEmptyParts))
+        items << (item == u"\"\"" ? QString() : caseField<QString>(item));
+    return items;
+}
+
 // A whole expected text kept in a file beside the test, read as UTF-8.
 inline QString readText(const QString &path)
 {
