@@ -6,6 +6,7 @@
 #include "feasts/holidaycalendar.h"
 #include "feasts/holidays.h"
 #include "feasts/todaybutton.h"
+#include "feasts/workingdays.h"
 #include "help/about.h"
 #include "platform/answers.h"
 #include "platform/dates.h"
