@@ -42,3 +42,7 @@ golden = pathlib.Path(__file__).with_name("uids-2026.txt").read_text().split()
 assert len(set(uids)) == len(uids) and uids[: len(golden)] == golden, uids
 again = icalendar.Calendar.from_ical(run("--festivita", "2027", "--ics")).walk("VEVENT")
 assert [str(event["UID"]) for event in again] == uids[-len(again):], again
+milano = icalendar.Calendar.from_ical(run("--festivita", "2026", "--ics", "--comune", "milano")).walk("VEVENT")
+assert [str(event["UID"]) for event in milano[:-1]] == golden, milano
+assert (str(milano[-1]["UID"]), str(milano[-1]["SUMMARY"]), milano[-1].decoded("DTSTART")) == (
+    "2026-comune-milano@fastorio.github.io", "Sant'Ambrogio, patrono di Milano", datetime.date(2026, 12, 7)), milano
