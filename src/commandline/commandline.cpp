@@ -2,6 +2,7 @@
 
 #include "dayinfo/daydiff.h"
 #include "dayinfo/inforow.h"
+#include "feasts/comuni.h"
 #include "feasts/easter.h"
 #include "feasts/holidaycalendar.h"
 #include "feasts/holidays.h"
@@ -25,7 +26,20 @@ using CommandLine::Print;
 using CommandLine::Refuse;
 using Outcome = std::variant<OpenWindow, Print, Refuse>;
 
-enum class Task { Window, Easter, Holidays, Calendar, Info, Difference, WorkingDays, Help, Version };
+enum class Task {
+    Window,
+    Easter,
+    Holidays,
+    Calendar,
+    Info,
+    Difference,
+    WorkingDays,
+    Deadline,
+    Comune,
+    Comuni,
+    Help,
+    Version
+};
 
 struct Option {
     Task task;
@@ -36,21 +50,30 @@ struct Option {
 };
 
 // In the order of the help.
-constexpr std::array<Option, 8> Options {{
+constexpr std::array<Option, 11> Options {{
     {Task::Easter, u"pasqua", u"ANNO", {}, u"stampa la data della Pasqua di ANNO"},
     {Task::Holidays, u"festivita", u"ANNO", {}, u"stampa le festività di ANNO, una per riga"},
     {Task::Calendar, u"ics", {}, {}, u"con --festivita, stampa un file iCalendar"},
     {Task::Info, u"info", u"DATA", {}, u"stampa trimestre, settimana e giorno dell'anno"},
     {Task::Difference, u"differenza", {}, u"DATA1 DATA2", u"stampa i giorni tra DATA1 e DATA2"},
     {Task::WorkingDays, u"lavorativi", {}, u"DATA1 DATA2", u"stampa i giorni lavorativi tra DATA1 e DATA2"},
+    {Task::Deadline, u"scadenza", {}, u"DATA N", u"stampa il giorno N giorni lavorativi dopo DATA"},
+    {Task::Comune, u"comune", u"NOME", {}, u"conta anche il giorno di festa del comune NOME"},
+    {Task::Comuni, u"comuni", {}, {}, u"elenca i comuni noti, con il loro giorno"},
     {Task::Help, u"help", {}, {}, u"mostra questo aiuto ed esce"},
     {Task::Version, u"version", {}, {}, u"mostra la versione ed esce"},
 }};
 
-// --help and --version answer alone; --ics only changes what --festivita prints.
+// --ics and --comune only change what another option prints.
+bool isModifier(const Option &option)
+{
+    return option.task == Task::Calendar || option.task == Task::Comune;
+}
+
+// --help and --version answer alone.
 bool printsAnswer(const Option &option)
 {
-    return option.task != Task::Help && option.task != Task::Version && option.task != Task::Calendar;
+    return option.task != Task::Help && option.task != Task::Version && !isModifier(option);
 }
 
 qsizetype operandCount(const Option &option)
@@ -87,6 +110,55 @@ QString columns(const QList<std::pair<QString, QStringView>> &rows)
     return text;
 }
 
+// What the options need said beyond their line, and the exit statuses.
+QString notesText()
+{
+    return QStringLiteral("\nLe date si scrivono GG/MM/AAAA, come nella finestra; ANNO va dal ") +
+        QString::number(Dates::FirstTypedYear) + QStringLiteral(" al ") +
+        QString::number(Dates::LastTypedYear) +
+        QStringLiteral(".\n\n"
+                       "--festivita accetta anche un intervallo di anni, ANNO1-ANNO2, e stampa ogni\n"
+                       "anno sotto il suo titolo. Con --ics stampa un file iCalendar da importare nel\n"
+                       "proprio calendario: fastorio --festivita 2027 --ics > festivita.ics\n\n"
+                       "--info scrive su una riga le didascalie della riga sotto il calendario,\n"
+                       "ognuna seguita dal suo numero, separate da spazi.\n\n"
+                       "--lavorativi conta i giorni dal lunedì al venerdì che non erano festivi per\n"
+                       "la legge di quell'anno, DATA1 e DATA2 comprese, date in qualsiasi ordine.\n"
+                       "L'elenco di --festivita nomina le feste; il conto segue la legge di ogni anno\n"
+                       "(il 2 giugno si è lavorato dal 1977 al 2000, il Carnevale sempre).\n\n"
+                       "--scadenza conta N giorni lavorativi dopo DATA, o prima se N è negativo,\n"
+                       "senza contare DATA.\n\n"
+                       "--comune aggiunge a --lavorativi, --scadenza e --festivita il giorno di festa\n"
+                       "del comune dove si lavora, di solito il santo patrono; --comuni li elenca:\n"
+                       "fastorio --lavorativi 1/12/26 31/12/26 --comune Milano\n\n"
+                       "Stato d'uscita:\n"
+                       "  0  risposta stampata, o finestra chiusa\n"
+                       "  1  risposta non scritta (disco pieno, uscita chiusa) o finestra non aperta\n"
+                       "     (nessuno schermo raggiungibile): il motivo va sullo standard error\n"
+                       "  2  dato non valido o opzioni errate: il motivo va sullo standard error\n"
+                       "     e la finestra non si apre\n");
+}
+
+QString examplesText()
+{
+    const QList<std::pair<QStringView, QStringView>> examples {
+        {u"31/05/2010", u"apre il calendario sul 31 maggio 2010"},
+        {u"--pasqua 2010", u"stampa la data della Pasqua del 2010"},
+        {u"--festivita 2026-2027", u"stampa le festività del 2026 e del 2027"},
+        {u"--festivita 2027 --ics", u"stampa il file iCalendar del 2027"},
+        {u"--info 31/05/2010", u"stampa la riga del 31 maggio 2010"},
+        {u"--differenza 1/3/10 31/3/10", u"stampa i giorni dal 1° al 31 marzo 2010"},
+        {u"--lavorativi 1/3/27 31/3/27", u"conta i giorni lavorativi di marzo 2027"},
+        {u"--scadenza 7/12/26 10", u"10 giorni lavorativi dopo il 7/12/2026"},
+        {u"--scadenza 7/12/26 -1", u"1 giorno lavorativo prima del 7/12/2026"},
+        {u"--comuni", u"elenca i comuni e il loro giorno di festa"},
+    };
+    QList<std::pair<QString, QStringView>> rows;
+    for (const auto &[example, effect] : examples)
+        rows.append({program() + u' ' + example, effect});
+    return QStringLiteral("\nEsempi:\n") + columns(rows);
+}
+
 // Laid out as GNU programs do, which is also what help2man reads to write the
 // manual page.
 QString helpText()
@@ -98,41 +170,11 @@ QString helpText()
             text += QStringLiteral("  o: ") + program() + u' ' + synopsis(option) + u'\n';
         options.append({synopsis(option), option.description});
     }
-    text += QStringLiteral("Apre il calendario sul giorno DATA, o su oggi. Con un'opzione stampa invece la\n"
-                           "risposta che darebbe la finestra, senza aprirla.\n\n"
-                           "Opzioni:\n") +
-        columns(options);
-    text += QStringLiteral("\nLe date si scrivono GG/MM/AAAA, come nella finestra; ANNO va dal ") +
-        QString::number(Dates::FirstTypedYear) + QStringLiteral(" al ") +
-        QString::number(Dates::LastTypedYear) +
-        QStringLiteral(".\n\n"
-                       "--festivita accetta anche un intervallo di anni, ANNO1-ANNO2, e stampa ogni\n"
-                       "anno sotto il suo titolo. Con --ics stampa un file iCalendar da importare nel\n"
-                       "proprio calendario: fastorio --festivita 2027 --ics > festivita.ics\n\n"
-                       "--info scrive su una riga le didascalie della riga sotto il calendario,\n"
-                       "ognuna seguita dal suo numero, separate da spazi.\n\n"
-                       "--lavorativi conta i giorni dal lunedì al venerdì che non sono festivi (il\n"
-                       "Carnevale si lavora), DATA1 e DATA2 comprese, date in qualsiasi ordine.\n\n"
-                       "Stato d'uscita:\n"
-                       "  0  risposta stampata, o finestra chiusa\n"
-                       "  1  risposta non scritta (disco pieno, uscita chiusa) o finestra non aperta\n"
-                       "     (nessuno schermo raggiungibile): il motivo va sullo standard error\n"
-                       "  2  dato non valido o opzioni errate: il motivo va sullo standard error\n"
-                       "     e la finestra non si apre\n\n"
-                       "Esempi:\n");
-    const QList<std::pair<QStringView, QStringView>> examples {
-        {u"31/05/2010", u"apre il calendario sul 31 maggio 2010"},
-        {u"--pasqua 2010", u"stampa la data della Pasqua del 2010"},
-        {u"--festivita 2026-2027", u"stampa le festività del 2026 e del 2027"},
-        {u"--festivita 2027 --ics", u"stampa il file iCalendar del 2027"},
-        {u"--info 31/05/2010", u"stampa la riga del 31 maggio 2010"},
-        {u"--differenza 1/3/10 31/3/10", u"stampa i giorni dal 1° al 31 marzo 2010"},
-        {u"--lavorativi 1/3/27 31/3/27", u"conta i giorni lavorativi di marzo 2027"},
-    };
-    QList<std::pair<QString, QStringView>> rows;
-    for (const auto &[example, effect] : examples)
-        rows.append({program() + u' ' + example, effect});
-    return text + columns(rows);
+    return text +
+        QStringLiteral("Apre il calendario sul giorno DATA, o su oggi. Con un'opzione stampa invece la\n"
+                       "risposta che darebbe la finestra, senza aprirla.\n\n"
+                       "Opzioni:\n") +
+        columns(options) + notesText() + examplesText();
 }
 
 // GNU's layout: "program (package) version", then the legal lines.
@@ -226,14 +268,14 @@ std::variant<Years, Refuse> readYears(const QString &text)
 }
 
 // Each year's list after the window's title for it, a blank line between years.
-QString holidayLists(const Years &years)
+QString holidayLists(const Years &years, const Feasts::Comune *comune)
 {
     if (!years.range)
-        return Feasts::holidayListText(years.first) + u'\n';
+        return Feasts::holidayListText(years.first, comune) + u'\n';
     QStringList lists;
     for (int year = years.first; year <= years.last; ++year)
-        lists << Feasts::holidayListTitle(Integer(year)) + u'\n' + Feasts::holidayListText(Integer(year)) +
-                u'\n';
+        lists << Feasts::holidayListTitle(Integer(year)) + u'\n' +
+                Feasts::holidayListText(Integer(year), comune) + u'\n';
     return lists.join(u'\n');
 }
 
@@ -243,15 +285,25 @@ bool hasHolidayList(QDate day)
 }
 
 // "Dal 01/03/2027 al 31/03/2027 ci sono 22 giorni lavorativi", the earlier day first.
-QString workingDaysLine(QDate start, QDate end)
+QString workingDaysLine(QDate start, QDate end, const Feasts::Comune *comune)
 {
     const auto [first, last] = std::minmax(start, end);
-    const qint64 count = Feasts::workingDays(first, last);
+    const qint64 count = Feasts::workingDays(first, last, comune);
     const QString days =
         QStringLiteral("Dal ") + Dates::dateToText(first) + QStringLiteral(" al ") + Dates::dateToText(last);
     if (count == 1)
         return days + QStringLiteral(" c'è 1 giorno lavorativo");
     return days + QStringLiteral(" ci sono ") + QString::number(count) + QStringLiteral(" giorni lavorativi");
+}
+
+// "10 giorni lavorativi dopo il 07/12/2026: Martedì 22/12/2026"
+QString deadlineLine(QDate from, qint64 count, QDate reached)
+{
+    const qint64 days = std::abs(count);
+    return QString::number(days) +
+        (days == 1 ? QStringLiteral(" giorno lavorativo ") : QStringLiteral(" giorni lavorativi ")) +
+        (count < 0 ? QStringLiteral("prima del ") : QStringLiteral("dopo il ")) + Dates::dateToText(from) +
+        QStringLiteral(": ") + Feasts::weekdayName(reached) + u' ' + Dates::dateToText(reached);
 }
 
 // "Trimestre: 2 Settimana: 22 Giorno dell'anno: 151"
@@ -264,8 +316,74 @@ QString infoLine(QDate day)
     return items.join(u' ');
 }
 
+Outcome holidaysAnswer(Task task, const QString &text, const Feasts::Comune *comune)
+{
+    const auto years = readYears(text);
+    if (const auto *refusal = std::get_if<Refuse>(&years))
+        return *refusal;
+    const Years &named = std::get<Years>(years);
+    if (task == Task::Calendar)
+        return Print {
+            Feasts::holidayCalendar(named.first, named.last, QDateTime::currentDateTimeUtc(), comune), true};
+    return Print {holidayLists(named, comune)};
+}
+
+Outcome daysAnswer(Task task, const QStringList &inputs, const Feasts::Comune *comune)
+{
+    const std::optional<QDate> start = readDate(inputs[0]);
+    const std::optional<QDate> end = readDate(inputs[1]);
+    if (!start || !end)
+        return warning(Feasts::invalidDateText());
+    if (task == Task::Difference)
+        return Print {DayInfo::dayDiffMessage(*start, *end) + u'\n'};
+    if (!hasHolidayList(*start) || !hasHolidayList(*end))
+        return warning(Feasts::invalidYearText());
+    return Print {workingDaysLine(*start, *end, comune) + u'\n'};
+}
+
+// DATA N: N a whole number, signed; blanks around are the prompts' too.
+Outcome deadlineAnswer(const QStringList &inputs, const Feasts::Comune *comune)
+{
+    const std::optional<QDate> from = readDate(inputs[0]);
+    if (!from)
+        return warning(Feasts::invalidDateText());
+    if (!hasHolidayList(*from))
+        return warning(Feasts::invalidYearText());
+    bool isNumber = false;
+    const qint64 count = inputs[1].trimmed().toLongLong(&isNumber);
+    if (!isNumber)
+        return warning(QStringLiteral("Attenzione: il numero di giorni lavorativi non è valido."));
+    if (count == 0)
+        return warning(QStringLiteral("Attenzione: il numero di giorni lavorativi non può essere zero."));
+    const std::optional<QDate> reached = Feasts::deadline(*from, count, comune);
+    if (!reached) {
+        return warning(QStringLiteral("Attenzione: la scadenza cade fuori dagli anni dal ") +
+            QString::number(Dates::FirstTypedYear) + QStringLiteral(" al ") +
+            QString::number(Dates::LastTypedYear) + u'.');
+    }
+    return Print {deadlineLine(*from, count, *reached) + u'\n'};
+}
+
+QString comuniList()
+{
+    QString text;
+    for (const Feasts::Comune &comune : Feasts::comuni())
+        text += Feasts::comuneLine(comune) + u'\n';
+    return text;
+}
+
+Outcome windowAnswer(const QStringList &inputs)
+{
+    if (inputs.isEmpty())
+        return OpenWindow {};
+    const std::optional<QDate> day = readDate(inputs[0]);
+    if (!day)
+        return warning(Feasts::invalidDateText());
+    return OpenWindow {*day};
+}
+
 // `inputs`: the option's value, if it takes one, then its operands.
-Outcome answer(Task task, const QStringList &inputs)
+Outcome answer(Task task, const QStringList &inputs, const Feasts::Comune *comune)
 {
     switch (task) {
     case Task::Easter: {
@@ -275,16 +393,8 @@ Outcome answer(Task task, const QStringList &inputs)
         return Print {Dates::dateToText(Feasts::Calc_Easter(*year)) + u'\n'};
     }
     case Task::Holidays:
-    case Task::Calendar: {
-        const auto years = readYears(inputs[0]);
-        if (const auto *refusal = std::get_if<Refuse>(&years))
-            return *refusal;
-        const Years &named = std::get<Years>(years);
-        if (task == Task::Calendar)
-            return Print {
-                Feasts::holidayCalendar(named.first, named.last, QDateTime::currentDateTimeUtc()), true};
-        return Print {holidayLists(named)};
-    }
+    case Task::Calendar:
+        return holidaysAnswer(task, inputs[0], comune);
     case Task::Info: {
         const std::optional<QDate> day = readDate(inputs[0]);
         if (!day)
@@ -292,31 +402,80 @@ Outcome answer(Task task, const QStringList &inputs)
         return Print {infoLine(*day) + u'\n'};
     }
     case Task::Difference:
-    case Task::WorkingDays: {
-        const std::optional<QDate> start = readDate(inputs[0]);
-        const std::optional<QDate> end = readDate(inputs[1]);
-        if (!start || !end)
-            return warning(Feasts::invalidDateText());
-        if (task == Task::Difference)
-            return Print {DayInfo::dayDiffMessage(*start, *end) + u'\n'};
-        if (!hasHolidayList(*start) || !hasHolidayList(*end))
-            return warning(Feasts::invalidYearText());
-        return Print {workingDaysLine(*start, *end) + u'\n'};
-    }
-    case Task::Window: {
-        if (inputs.isEmpty())
-            return OpenWindow {};
-        const std::optional<QDate> day = readDate(inputs[0]);
-        if (!day)
-            return warning(Feasts::invalidDateText());
-        return OpenWindow {*day};
-    }
+    case Task::WorkingDays:
+        return daysAnswer(task, inputs, comune);
+    case Task::Deadline:
+        return deadlineAnswer(inputs, comune);
+    case Task::Comuni:
+        return Print {comuniList()};
     case Task::Help:
         return Print {helpText()};
     case Task::Version:
         return Print {versionText()};
+    case Task::Window:
+    case Task::Comune:
+        break;
     }
-    return OpenWindow {};
+    return windowAnswer(inputs);
+}
+
+// Qt's parser takes "-1" for an option. A signed number that is no option's
+// value is an operand: a blank in front, which the readers drop, says so.
+QStringList withSignedOperands(const QStringList &arguments)
+{
+    QStringList kept = arguments;
+    for (qsizetype index = 2; index < kept.size(); ++index) {
+        if (kept[index - 1] == u"--")
+            break;
+        const bool signedNumber =
+            kept[index].size() > 1 && kept[index][0] == u'-' && kept[index][1].isDigit();
+        const bool optionValue = std::any_of(Options.begin(), Options.end(), [&](const Option &option) {
+            return !option.valueName.isEmpty() && kept[index - 1] == QStringLiteral("--") + option.name;
+        });
+        if (signedNumber && !optionValue)
+            kept[index].prepend(u' ');
+    }
+    return kept;
+}
+
+struct Chosen {
+    QList<const Option *> answers; // the options that print an answer
+    bool asCalendar = false;
+    std::optional<QString> comune; // the name typed after --comune
+};
+
+Chosen chosenOptions(const QCommandLineParser &parser)
+{
+    Chosen chosen;
+    for (const Option &option : Options) {
+        if (!parser.isSet(option.name.toString()))
+            continue;
+        if (option.task == Task::Calendar)
+            chosen.asCalendar = true;
+        else if (option.task == Task::Comune)
+            chosen.comune = parser.value(option.name.toString());
+        else
+            chosen.answers << &option;
+    }
+    return chosen;
+}
+
+// Options that cannot go together, or a modifier without what it modifies.
+std::optional<Refuse> misuse(const Chosen &chosen)
+{
+    const QList<const Option *> &answers = chosen.answers;
+    if (answers.size() > 1) {
+        return usageError(QStringLiteral("le opzioni \"--") + answers[0]->name + QStringLiteral("\" e \"--") +
+            answers[1]->name + QStringLiteral("\" si escludono a vicenda"));
+    }
+    const Task task = answers.isEmpty() ? Task::Window : answers[0]->task;
+    if (chosen.asCalendar && task != Task::Holidays)
+        return usageError(QStringLiteral("l'opzione \"--ics\" si usa solo con \"--festivita\""));
+    if (chosen.comune && task != Task::Holidays && task != Task::WorkingDays && task != Task::Deadline) {
+        return usageError(QStringLiteral(
+            "l'opzione \"--comune\" si usa solo con \"--lavorativi\", \"--scadenza\" o \"--festivita\""));
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -331,39 +490,31 @@ std::variant<OpenWindow, Print, Refuse> read(const QStringList &arguments)
         parser.addOption(QCommandLineOption(
             option.name.toString(), option.description.toString(), option.valueName.toString()));
     }
-    if (!parser.parse(arguments))
+    if (!parser.parse(withSignedOperands(arguments)))
         return usageError(parseProblem(arguments));
 
-    QList<const Option *> chosen;
-    bool asCalendar = false;
-    for (const Option &option : Options) {
-        if (!parser.isSet(option.name.toString()))
-            continue;
-        if (option.task == Task::Calendar)
-            asCalendar = true;
-        else
-            chosen << &option;
-    }
+    const Chosen chosen = chosenOptions(parser);
     // As in GNU programs, asking for help or the version overrides the rest.
-    for (const Option *option : chosen) {
+    for (const Option *option : chosen.answers) {
         if (option->task == Task::Help || option->task == Task::Version)
-            return answer(option->task, {});
+            return answer(option->task, {}, nullptr);
     }
-    if (chosen.size() > 1) {
-        return usageError(QStringLiteral("le opzioni \"--") + chosen[0]->name + QStringLiteral("\" e \"--") +
-            chosen[1]->name + QStringLiteral("\" si escludono a vicenda"));
+    if (const std::optional<Refuse> refusal = misuse(chosen))
+        return *refusal;
+    const Feasts::Comune *comune = chosen.comune ? Feasts::findComune(*chosen.comune) : nullptr;
+    if (chosen.comune && !comune) {
+        return warning(QStringLiteral("Attenzione: il comune \"") + chosen.comune->trimmed() +
+            QStringLiteral("\" non è tra quelli noti (li elenca \"fastorio --comuni\")."));
     }
-    if (asCalendar && (chosen.isEmpty() || chosen[0]->task != Task::Holidays))
-        return usageError(QStringLiteral("l'opzione \"--ics\" si usa solo con \"--festivita\""));
 
     // Without an option, one date at most: the day the window opens on.
     const QStringList operands = parser.positionalArguments();
     QStringList inputs;
     Task task = Task::Window;
     qsizetype maxOperands = 1;
-    if (!chosen.isEmpty()) {
-        const Option &option = *chosen[0];
-        task = asCalendar ? Task::Calendar : option.task;
+    if (!chosen.answers.isEmpty()) {
+        const Option &option = *chosen.answers[0];
+        task = chosen.asCalendar ? Task::Calendar : option.task;
         maxOperands = operandCount(option);
         if (!option.valueName.isEmpty())
             inputs << parser.value(option.name.toString());
@@ -373,8 +524,8 @@ std::variant<OpenWindow, Print, Refuse> read(const QStringList &arguments)
         }
     }
     if (operands.size() > maxOperands)
-        return usageError(QStringLiteral("operando in eccesso \"") + operands[maxOperands] + u'"');
-    return answer(task, inputs + operands);
+        return usageError(QStringLiteral("operando in eccesso \"") + operands[maxOperands].trimmed() + u'"');
+    return answer(task, inputs + operands, comune);
 }
 
 } // namespace CommandLine

@@ -57,7 +57,7 @@ constexpr Comune capitals[] = {
     {u"Bologna", {}, {10, 4}, u"San Petronio", He},
     // Provincial law 36/1992: Whit Monday instead of a patron's day.
     {u"Bolzano/Bozen", u"Bolzano|Bozen", {FromEaster, 50}, u"Lunedì di Pentecoste", u"festa",
-        u"il lunedì di Pentecoste", 1993},
+        u"il lunedì dopo Pentecoste, dal 1993", 1993},
     {u"Brescia", {}, {2, 15}, u"Santi Faustino e Giovita", They},
     {u"Brindisi", {}, {9, 1, Qt::Sunday}, u"San Teodoro d'Amasea e San Lorenzo da Brindisi", They,
         u"la prima domenica di settembre"},
