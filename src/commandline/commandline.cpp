@@ -419,20 +419,13 @@ Outcome answer(Task task, const QStringList &inputs, const Feasts::Comune *comun
     return windowAnswer(inputs);
 }
 
-// Qt's parser takes "-1" for an option. A signed number that is no option's
-// value is an operand: a blank in front, which the readers drop, says so.
+// Qt's parser takes "-1" for an option: a signed number is an operand, or an
+// option's value, which a blank in front (the readers drop it) leaves it.
 QStringList withSignedOperands(const QStringList &arguments)
 {
     QStringList kept = arguments;
-    for (qsizetype index = 2; index < kept.size(); ++index) {
-        if (kept[index - 1] == u"--")
-            break;
-        const bool signedNumber =
-            kept[index].size() > 1 && kept[index][0] == u'-' && kept[index][1].isDigit();
-        const bool optionValue = std::any_of(Options.begin(), Options.end(), [&](const Option &option) {
-            return !option.valueName.isEmpty() && kept[index - 1] == QStringLiteral("--") + option.name;
-        });
-        if (signedNumber && !optionValue)
+    for (qsizetype index = 1; index < kept.size() && kept[index] != u"--"; ++index) {
+        if (kept[index].size() > 1 && kept[index][0] == u'-' && kept[index][1].isDigit())
             kept[index].prepend(u' ');
     }
     return kept;
@@ -441,7 +434,8 @@ QStringList withSignedOperands(const QStringList &arguments)
 struct Chosen {
     QList<const Option *> answers; // the options that print an answer
     bool asCalendar = false;
-    std::optional<QString> comune; // the name typed after --comune
+    std::optional<QString> comuneName; // as typed after --comune
+    const Feasts::Comune *comune = nullptr; // the comune of that name, if any
 };
 
 Chosen chosenOptions(const QCommandLineParser &parser)
@@ -453,14 +447,16 @@ Chosen chosenOptions(const QCommandLineParser &parser)
         if (option.task == Task::Calendar)
             chosen.asCalendar = true;
         else if (option.task == Task::Comune)
-            chosen.comune = parser.value(option.name.toString());
+            chosen.comuneName = parser.value(option.name.toString());
         else
             chosen.answers << &option;
     }
+    chosen.comune = chosen.comuneName ? Feasts::findComune(*chosen.comuneName) : nullptr;
     return chosen;
 }
 
-// Options that cannot go together, or a modifier without what it modifies.
+// Options that cannot go together, a modifier without what it modifies, or a
+// comune that is not known.
 std::optional<Refuse> misuse(const Chosen &chosen)
 {
     const QList<const Option *> &answers = chosen.answers;
@@ -471,9 +467,13 @@ std::optional<Refuse> misuse(const Chosen &chosen)
     const Task task = answers.isEmpty() ? Task::Window : answers[0]->task;
     if (chosen.asCalendar && task != Task::Holidays)
         return usageError(QStringLiteral("l'opzione \"--ics\" si usa solo con \"--festivita\""));
-    if (chosen.comune && task != Task::Holidays && task != Task::WorkingDays && task != Task::Deadline) {
+    if (chosen.comuneName && task != Task::Holidays && task != Task::WorkingDays && task != Task::Deadline) {
         return usageError(QStringLiteral(
             "l'opzione \"--comune\" si usa solo con \"--lavorativi\", \"--scadenza\" o \"--festivita\""));
+    }
+    if (chosen.comuneName && !chosen.comune) {
+        return warning(QStringLiteral("Attenzione: il comune \"") + chosen.comuneName->trimmed() +
+            QStringLiteral("\" non è tra quelli noti (li elenca \"fastorio --comuni\")."));
     }
     return std::nullopt;
 }
@@ -501,12 +501,6 @@ std::variant<OpenWindow, Print, Refuse> read(const QStringList &arguments)
     }
     if (const std::optional<Refuse> refusal = misuse(chosen))
         return *refusal;
-    const Feasts::Comune *comune = chosen.comune ? Feasts::findComune(*chosen.comune) : nullptr;
-    if (chosen.comune && !comune) {
-        return warning(QStringLiteral("Attenzione: il comune \"") + chosen.comune->trimmed() +
-            QStringLiteral("\" non è tra quelli noti (li elenca \"fastorio --comuni\")."));
-    }
-
     // Without an option, one date at most: the day the window opens on.
     const QStringList operands = parser.positionalArguments();
     QStringList inputs;
@@ -525,7 +519,7 @@ std::variant<OpenWindow, Print, Refuse> read(const QStringList &arguments)
     }
     if (operands.size() > maxOperands)
         return usageError(QStringLiteral("operando in eccesso \"") + operands[maxOperands].trimmed() + u'"');
-    return answer(task, inputs + operands, comune);
+    return answer(task, inputs + operands, chosen.comune);
 }
 
 } // namespace CommandLine
