@@ -23,7 +23,7 @@ bool knowsLaw(QDate day)
 }
 
 // More working days than 1900-2100 holds: the deadline falls outside them.
-constexpr qint64 MaxCount = 201 * 366;
+constexpr qint64 MaxCount = qint64(201) * 366;
 
 } // namespace
 
