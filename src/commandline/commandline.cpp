@@ -2,9 +2,11 @@
 
 #include "dayinfo/daydiff.h"
 #include "dayinfo/inforow.h"
+#include "feasts/comuni.h"
 #include "feasts/easter.h"
 #include "feasts/holidaycalendar.h"
 #include "feasts/holidays.h"
+#include "feasts/workingdays.h"
 #include "help/about.h"
 #include "platform/answers.h"
 #include "platform/dates.h"
@@ -24,7 +26,20 @@ using CommandLine::Print;
 using CommandLine::Refuse;
 using Outcome = std::variant<OpenWindow, Print, Refuse>;
 
-enum class Task { Window, Easter, Holidays, Calendar, Info, Difference, WorkingDays, Help, Version };
+enum class Task {
+    Window,
+    Easter,
+    Holidays,
+    Calendar,
+    Info,
+    Difference,
+    WorkingDays,
+    Deadline,
+    Comune,
+    Comuni,
+    Help,
+    Version
+};
 
 struct Option {
     Task task;
@@ -35,13 +50,16 @@ struct Option {
 };
 
 // In the order of the help.
-constexpr std::array<Option, 8> Options {{
+constexpr std::array<Option, 11> Options {{
     {Task::Easter, u"pasqua", u"ANNO", {}, u"stampa la data della Pasqua di ANNO"},
     {Task::Holidays, u"festivita", u"ANNO", {}, u"stampa le festività di ANNO, una per riga"},
     {Task::Calendar, u"ics", {}, {}, u"con --festivita, stampa un file iCalendar"},
     {Task::Info, u"info", u"DATA", {}, u"stampa trimestre, settimana e giorno dell'anno"},
     {Task::Difference, u"differenza", {}, u"DATA1 DATA2", u"stampa i giorni tra DATA1 e DATA2"},
     {Task::WorkingDays, u"lavorativi", {}, u"DATA1 DATA2", u"stampa i giorni lavorativi tra DATA1 e DATA2"},
+    {Task::Deadline, u"scadenza", {}, u"DATA N", u"stampa il giorno N giorni lavorativi dopo DATA"},
+    {Task::Comune, u"comune", u"NOME", {}, u"conta anche il giorno di festa del comune NOME"},
+    {Task::Comuni, u"comuni", {}, {}, u"elenca i comuni noti, con il loro giorno"},
     {Task::Help, u"help", {}, {}, u"mostra questo aiuto ed esce"},
     {Task::Version, u"version", {}, {}, u"mostra la versione ed esce"},
 }};
@@ -51,6 +69,15 @@ constexpr std::array<Option, 8> Options {{
 struct Request {
     Task task;
     QStringList inputs;
+    const Feasts::Comune *comune = nullptr; // named by --comune
+};
+
+// The options found: at most one that prints an answer, and what changes it.
+struct Chosen {
+    QList<const Option *> answers;
+    bool asCalendar = false;
+    std::optional<QString> comuneName; // as typed after --comune
+    const Feasts::Comune *comune = nullptr; // the comune of that name, if any
 };
 
 struct Years {
@@ -61,6 +88,7 @@ struct Years {
 
 // In the order they are defined below, each before what it calls.
 std::variant<Request, Refuse> parse(const QStringList &arguments);
+QStringList withSignedOperands(const QStringList &arguments);
 QString usageProblem(const QStringList &arguments);
 const Option *findOption(QStringView typed);
 bool isOptionLike(const QString &argument);
@@ -68,21 +96,25 @@ QString quoted(QStringView text);
 Refuse usageError(const QString &problem);
 QString program();
 std::variant<Request, Refuse> request(const QCommandLineParser &parser);
-std::variant<Request, Refuse> taskRequest(
-    const Option *option, bool asCalendar, const QCommandLineParser &parser);
+Chosen chosenOptions(const QCommandLineParser &parser);
+std::optional<Refuse> misuse(const Chosen &chosen);
+std::variant<Request, Refuse> taskRequest(const Chosen &chosen, const QCommandLineParser &parser);
 qsizetype operandCount(const Option &option);
 Outcome answer(const Request &request);
 Outcome easterAnswer(const QString &yearText);
 std::optional<Integer> readYear(const QString &text);
 std::optional<QDate> readDate(const QString &text);
 Refuse warning(const QString &text);
-Outcome holidaysAnswer(const QString &yearsText, bool asCalendar);
+Outcome holidaysAnswer(const QString &yearsText, bool asCalendar, const Feasts::Comune *comune);
 std::variant<Years, Refuse> readYears(const QString &text);
-QString holidayLists(const Years &years);
+QString holidayLists(const Years &years, const Feasts::Comune *comune);
 Outcome infoAnswer(const QString &dayText);
 QString infoLine(QDate day);
-Outcome twoDaysAnswer(Task task, const QString &startText, const QString &endText);
-QString workingDaysLine(QDate start, QDate end);
+Outcome twoDaysAnswer(const Request &request);
+QString workingDaysLine(QDate start, QDate end, const Feasts::Comune *comune);
+Outcome deadlineAnswer(const Request &request);
+QString deadlineLine(QDate from, qint64 count, QDate reached);
+QString comuniList();
 Outcome windowAnswer(const QStringList &dayText);
 QString helpText();
 QString usageLines();
@@ -121,9 +153,21 @@ std::variant<Request, Refuse> parse(const QStringList &arguments)
         parser.addOption(QCommandLineOption(
             option.name.toString(), option.description.toString(), option.valueName.toString()));
     }
-    if (!parser.parse(arguments))
+    if (!parser.parse(withSignedOperands(arguments)))
         return usageError(QStringLiteral("argomenti non validi"));
     return request(parser);
+}
+
+// Qt's parser takes "-1" for an option: a signed number is an operand, or an
+// option's value, which a blank in front (the readers drop it) leaves it.
+QStringList withSignedOperands(const QStringList &arguments)
+{
+    QStringList kept = arguments;
+    for (qsizetype index = 1; index < kept.size() && kept[index] != u"--"; ++index) {
+        if (!isOptionLike(kept[index]) && kept[index].startsWith(u'-'))
+            kept[index].prepend(u' ');
+    }
+    return kept;
 }
 
 // Qt's parser explains a failure in English, and takes whatever follows an
@@ -134,7 +178,7 @@ QString usageProblem(const QStringList &arguments)
         const QString &argument = arguments[index];
         if (argument == u"--")
             break;
-        if (!argument.startsWith(u'-') || argument.size() == 1)
+        if (!isOptionLike(argument))
             continue;
         const QString typed = argument.section(u'=', 0, 0);
         const Option *option = findOption(typed);
@@ -190,34 +234,61 @@ QString program()
 
 std::variant<Request, Refuse> request(const QCommandLineParser &parser)
 {
-    QList<const Option *> chosen;
-    bool asCalendar = false;
+    const Chosen chosen = chosenOptions(parser);
+    // As in GNU programs, asking for help or the version overrides the rest.
+    for (const Option *option : chosen.answers) {
+        if (option->task == Task::Help || option->task == Task::Version)
+            return Request {option->task, {}};
+    }
+    if (const std::optional<Refuse> refusal = misuse(chosen))
+        return *refusal;
+    return taskRequest(chosen, parser);
+}
+
+Chosen chosenOptions(const QCommandLineParser &parser)
+{
+    Chosen chosen;
     for (const Option &option : Options) {
         if (!parser.isSet(option.name.toString()))
             continue;
         if (option.task == Task::Calendar)
-            asCalendar = true;
+            chosen.asCalendar = true;
+        else if (option.task == Task::Comune)
+            chosen.comuneName = parser.value(option.name.toString());
         else
-            chosen << &option;
+            chosen.answers << &option;
     }
-    // As in GNU programs, asking for help or the version overrides the rest.
-    for (const Option *option : chosen) {
-        if (option->task == Task::Help || option->task == Task::Version)
-            return Request {option->task, {}};
+    chosen.comune = chosen.comuneName ? Feasts::findComune(*chosen.comuneName) : nullptr;
+    return chosen;
+}
+
+// Options that cannot go together, a modifier without what it modifies, or a
+// comune that is not known.
+std::optional<Refuse> misuse(const Chosen &chosen)
+{
+    const QList<const Option *> &answers = chosen.answers;
+    if (answers.size() > 1) {
+        return usageError(QStringLiteral("le opzioni \"--") + answers[0]->name + QStringLiteral("\" e \"--") +
+            answers[1]->name + QStringLiteral("\" si escludono a vicenda"));
     }
-    if (chosen.size() > 1) {
-        return usageError(QStringLiteral("le opzioni \"--") + chosen[0]->name + QStringLiteral("\" e \"--") +
-            chosen[1]->name + QStringLiteral("\" si escludono a vicenda"));
-    }
-    if (asCalendar && (chosen.isEmpty() || chosen[0]->task != Task::Holidays))
+    const Task task = answers.isEmpty() ? Task::Window : answers[0]->task;
+    if (chosen.asCalendar && task != Task::Holidays)
         return usageError(QStringLiteral("l'opzione \"--ics\" si usa solo con \"--festivita\""));
-    return taskRequest(chosen.isEmpty() ? nullptr : chosen[0], asCalendar, parser);
+    if (chosen.comuneName && task != Task::Holidays && task != Task::WorkingDays && task != Task::Deadline) {
+        return usageError(QStringLiteral(
+            "l'opzione \"--comune\" si usa solo con \"--lavorativi\", \"--scadenza\" o \"--festivita\""));
+    }
+    if (chosen.comuneName && !chosen.comune) {
+        return warning(QStringLiteral("Attenzione: il comune \"") + chosen.comuneName->trimmed() +
+            QStringLiteral("\" non è tra quelli noti (li elenca \"fastorio --comuni\")."));
+    }
+    return std::nullopt;
 }
 
 // Without an option, one date at most: the day the window opens on.
-std::variant<Request, Refuse> taskRequest(
-    const Option *option, bool asCalendar, const QCommandLineParser &parser)
+std::variant<Request, Refuse> taskRequest(const Chosen &chosen, const QCommandLineParser &parser)
 {
+    const Option *option = chosen.answers.isEmpty() ? nullptr : chosen.answers[0];
     const QStringList operands = parser.positionalArguments();
     const qsizetype maxOperands = option ? operandCount(*option) : 1;
     if (option && operands.size() < maxOperands) {
@@ -225,13 +296,13 @@ std::variant<Request, Refuse> taskRequest(
             option->operands);
     }
     if (operands.size() > maxOperands)
-        return usageError(QStringLiteral("operando in eccesso ") + quoted(operands[maxOperands]));
+        return usageError(QStringLiteral("operando in eccesso ") + quoted(operands[maxOperands].trimmed()));
     if (!option)
         return Request {Task::Window, operands};
     QStringList inputs;
     if (!option->valueName.isEmpty())
         inputs << parser.value(option->name.toString());
-    return Request {asCalendar ? Task::Calendar : option->task, inputs + operands};
+    return Request {chosen.asCalendar ? Task::Calendar : option->task, inputs + operands, chosen.comune};
 }
 
 qsizetype operandCount(const Option &option)
@@ -247,13 +318,18 @@ Outcome answer(const Request &request)
         return easterAnswer(inputs[0]);
     case Task::Holidays:
     case Task::Calendar:
-        return holidaysAnswer(inputs[0], request.task == Task::Calendar);
+        return holidaysAnswer(inputs[0], request.task == Task::Calendar, request.comune);
     case Task::Info:
         return infoAnswer(inputs[0]);
     case Task::Difference:
     case Task::WorkingDays:
-        return twoDaysAnswer(request.task, inputs[0], inputs[1]);
+        return twoDaysAnswer(request);
+    case Task::Deadline:
+        return deadlineAnswer(request);
+    case Task::Comuni:
+        return Print {comuniList()};
     case Task::Window:
+    case Task::Comune:
         return windowAnswer(inputs);
     case Task::Help:
         return Print {helpText()};
@@ -295,16 +371,17 @@ Refuse warning(const QString &text)
     return {program() + QStringLiteral(": ") + text + u'\n'};
 }
 
-Outcome holidaysAnswer(const QString &yearsText, bool asCalendar)
+Outcome holidaysAnswer(const QString &yearsText, bool asCalendar, const Feasts::Comune *comune)
 {
     const auto years = readYears(yearsText);
     if (const auto *refusal = std::get_if<Refuse>(&years))
         return *refusal;
     const Years &named = std::get<Years>(years);
-    if (asCalendar)
+    if (asCalendar) {
         return Print {
-            Feasts::holidayCalendar(named.first, named.last, QDateTime::currentDateTimeUtc()), true};
-    return Print {holidayLists(named)};
+            Feasts::holidayCalendar(named.first, named.last, QDateTime::currentDateTimeUtc(), comune), true};
+    }
+    return Print {holidayLists(named, comune)};
 }
 
 // "2027", or "2026-2027": each year read as the year prompts read it.
@@ -322,14 +399,14 @@ std::variant<Years, Refuse> readYears(const QString &text)
 }
 
 // Each year's list after the window's title for it, a blank line between years.
-QString holidayLists(const Years &years)
+QString holidayLists(const Years &years, const Feasts::Comune *comune)
 {
     if (!years.range)
-        return Feasts::holidayListText(years.first) + u'\n';
+        return Feasts::holidayListText(years.first, comune) + u'\n';
     QStringList lists;
     for (int year = years.first; year <= years.last; ++year)
-        lists << Feasts::holidayListTitle(Integer(year)) + u'\n' + Feasts::holidayListText(Integer(year)) +
-                u'\n';
+        lists << Feasts::holidayListTitle(Integer(year)) + u'\n' +
+                Feasts::holidayListText(Integer(year), comune) + u'\n';
     return lists.join(u'\n');
 }
 
@@ -352,29 +429,70 @@ QString infoLine(QDate day)
 }
 
 // Working days are counted only where there is a holiday list.
-Outcome twoDaysAnswer(Task task, const QString &startText, const QString &endText)
+Outcome twoDaysAnswer(const Request &request)
 {
-    const std::optional<QDate> start = readDate(startText);
-    const std::optional<QDate> end = readDate(endText);
+    const std::optional<QDate> start = readDate(request.inputs[0]);
+    const std::optional<QDate> end = readDate(request.inputs[1]);
     if (!start || !end)
         return warning(Dates::invalidDateText());
-    if (task == Task::Difference)
+    if (request.task == Task::Difference)
         return Print {DayInfo::dayDiffMessage(*start, *end) + u'\n'};
     if (!Dates::isTypedYear(start->year()) || !Dates::isTypedYear(end->year()))
         return warning(Dates::invalidYearText());
-    return Print {workingDaysLine(*start, *end) + u'\n'};
+    return Print {workingDaysLine(*start, *end, request.comune) + u'\n'};
 }
 
 // "Dal 01/03/2027 al 31/03/2027 ci sono 22 giorni lavorativi", the earlier day first.
-QString workingDaysLine(QDate start, QDate end)
+QString workingDaysLine(QDate start, QDate end, const Feasts::Comune *comune)
 {
     const auto [first, last] = std::minmax(start, end);
-    const qint64 count = Feasts::workingDays(first, last);
+    const qint64 count = Feasts::workingDays(first, last, comune);
     const QString days =
         QStringLiteral("Dal ") + Dates::dateToText(first) + QStringLiteral(" al ") + Dates::dateToText(last);
     if (count == 1)
         return days + QStringLiteral(" c'è 1 giorno lavorativo");
     return days + QStringLiteral(" ci sono ") + QString::number(count) + QStringLiteral(" giorni lavorativi");
+}
+
+// DATA N: N a whole number, signed; blanks around are the prompts' too.
+Outcome deadlineAnswer(const Request &request)
+{
+    const std::optional<QDate> from = readDate(request.inputs[0]);
+    if (!from)
+        return warning(Dates::invalidDateText());
+    if (!Dates::isTypedYear(from->year()))
+        return warning(Dates::invalidYearText());
+    bool isNumber = false;
+    const qint64 count = request.inputs[1].trimmed().toLongLong(&isNumber);
+    if (!isNumber)
+        return warning(QStringLiteral("Attenzione: il numero di giorni lavorativi non è valido."));
+    if (count == 0)
+        return warning(QStringLiteral("Attenzione: il numero di giorni lavorativi non può essere zero."));
+    const std::optional<QDate> reached = Feasts::deadline(*from, count, request.comune);
+    if (!reached) {
+        return warning(QStringLiteral("Attenzione: la scadenza cade fuori dagli anni dal ") +
+            QString::number(Dates::FirstTypedYear) + QStringLiteral(" al ") +
+            QString::number(Dates::LastTypedYear) + u'.');
+    }
+    return Print {deadlineLine(*from, count, *reached) + u'\n'};
+}
+
+// "10 giorni lavorativi dopo il 07/12/2026: Martedì 22/12/2026"
+QString deadlineLine(QDate from, qint64 count, QDate reached)
+{
+    const qint64 days = std::abs(count);
+    return QString::number(days) +
+        (days == 1 ? QStringLiteral(" giorno lavorativo ") : QStringLiteral(" giorni lavorativi ")) +
+        (count < 0 ? QStringLiteral("prima del ") : QStringLiteral("dopo il ")) + Dates::dateToText(from) +
+        QStringLiteral(": ") + Feasts::weekdayName(reached) + u' ' + Dates::dateToText(reached);
+}
+
+QString comuniList()
+{
+    QString text;
+    for (const Feasts::Comune &comune : Feasts::comuni())
+        text += Feasts::comuneLine(comune) + u'\n';
+    return text;
 }
 
 Outcome windowAnswer(const QStringList &dayText)
@@ -408,10 +526,12 @@ QString usageLines()
     return text;
 }
 
-// --help and --version answer alone; --ics only changes what --festivita prints.
+// --help and --version answer alone; --ics and --comune only change what
+// another option prints.
 bool printsAnswer(const Option &option)
 {
-    return option.task != Task::Help && option.task != Task::Version && option.task != Task::Calendar;
+    return option.task != Task::Help && option.task != Task::Version && option.task != Task::Calendar &&
+        option.task != Task::Comune;
 }
 
 // "--pasqua=ANNO", "--differenza DATA1 DATA2"
@@ -456,8 +576,15 @@ QString notes()
                        "proprio calendario: fastorio --festivita 2027 --ics > festivita.ics\n\n"
                        "--info scrive su una riga le didascalie della riga sotto il calendario,\n"
                        "ognuna seguita dal suo numero, separate da spazi.\n\n"
-                       "--lavorativi conta i giorni dal lunedì al venerdì che non sono festivi (il\n"
-                       "Carnevale si lavora), DATA1 e DATA2 comprese, date in qualsiasi ordine.\n\n"
+                       "--lavorativi conta i giorni dal lunedì al venerdì che non erano festivi per\n"
+                       "la legge di quell'anno, DATA1 e DATA2 comprese, date in qualsiasi ordine.\n"
+                       "L'elenco di --festivita nomina le feste; il conto segue la legge di ogni anno\n"
+                       "(il 2 giugno si è lavorato dal 1977 al 2000, il Carnevale sempre).\n\n"
+                       "--scadenza conta N giorni lavorativi dopo DATA, o prima se N è negativo,\n"
+                       "senza contare DATA.\n\n"
+                       "--comune aggiunge a --lavorativi, --scadenza e --festivita il giorno di festa\n"
+                       "del comune dove si lavora, di solito il santo patrono; --comuni li elenca:\n"
+                       "fastorio --lavorativi 1/12/26 31/12/26 --comune Milano\n\n"
                        "Stato d'uscita:\n"
                        "  0  risposta stampata, o finestra chiusa\n"
                        "  1  risposta non scritta (disco pieno, uscita chiusa) o finestra non aperta\n"
@@ -476,6 +603,9 @@ QString exampleColumns()
         {u"--info 31/05/2010", u"stampa la riga del 31 maggio 2010"},
         {u"--differenza 1/3/10 31/3/10", u"stampa i giorni dal 1° al 31 marzo 2010"},
         {u"--lavorativi 1/3/27 31/3/27", u"conta i giorni lavorativi di marzo 2027"},
+        {u"--scadenza 7/12/26 10", u"10 giorni lavorativi dopo il 7/12/2026"},
+        {u"--scadenza 7/12/26 -1", u"1 giorno lavorativo prima del 7/12/2026"},
+        {u"--comuni", u"elenca i comuni e il loro giorno di festa"},
     };
     QList<std::pair<QString, QStringView>> rows;
     for (const auto &[example, effect] : examples)

@@ -29,13 +29,14 @@ QString folded(const QString &line)
     return text + QString::fromUtf8(octets.mid(start)) + QStringLiteral("\r\n");
 }
 
-// A TEXT value: backslashes, semicolons and commas escaped.
+// A TEXT value: backslashes, semicolons, commas and line feeds escaped.
 QString escaped(QStringView text)
 {
     QString value = text.toString();
     return value.replace(u'\\', QStringLiteral("\\\\"))
         .replace(u';', QStringLiteral("\\;"))
-        .replace(u',', QStringLiteral("\\,"));
+        .replace(u',', QStringLiteral("\\,"))
+        .replace(u'\n', QStringLiteral("\\n"));
 }
 
 QString dateValue(QDate date)
@@ -53,7 +54,7 @@ QString calendarTextLine(QStringView name, QStringView text)
     return folded(name + u':' + escaped(text));
 }
 
-QString holidayCalendar(Integer firstYear, Integer lastYear, const QDateTime &stamp)
+QString holidayCalendar(Integer firstYear, Integer lastYear, const QDateTime &stamp, const Comune *comune)
 {
     const QString product = QString::fromUtf8(GeneratedVersion::productName);
     const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
@@ -62,7 +63,7 @@ QString holidayCalendar(Integer firstYear, Integer lastYear, const QDateTime &st
             QString::fromUtf8(GeneratedVersion::version) + QStringLiteral("//IT"),
         QStringLiteral("CALSCALE:GREGORIAN")};
     for (int year = firstYear; year <= lastYear; ++year) {
-        for (const Holiday &holiday : holidays(Integer(year))) {
+        for (const Holiday &holiday : holidays(Integer(year), comune)) {
             lines << QStringLiteral("BEGIN:VEVENT")
                   << QStringLiteral("UID:%1-%2@fastorio.github.io").arg(year).arg(holiday.rule)
                   << QStringLiteral("DTSTAMP:") + dtstamp

@@ -1,9 +1,9 @@
 #include "holidays.h"
 
-#include "easter.h"
+#include "comuni.h"
+#include "dayrule.h"
 #include "platform/dates.h"
 
-#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -11,13 +11,12 @@
 namespace
 {
 
-constexpr int FromEaster = 0; // as a month: the day counts from Easter Sunday
+using Feasts::FromEaster;
 
 struct Feast {
     int month; // [1, 12], or FromEaster
     int day; // of the month, or days from Easter Sunday
     QStringView name;
-    bool dayOff = true;
     int firstYear = 0; // listed from this year on
 };
 
@@ -27,14 +26,14 @@ constexpr int sanFrancescoFirstYear = 2026;
 constexpr Feast feasts[] = {
     {1, 1, u"Capodanno"},
     {1, 6, u"Epifania di nostro Signore"},
-    {FromEaster, -47, u"Carnevale", false},
+    {FromEaster, -47, u"Carnevale"},
     {FromEaster, 0, u"Pasqua di nostro Signore"},
     {FromEaster, 1, u"Lunedì dell'Angelo"},
     {4, 25, u"Anniversario della liberazione"},
     {5, 1, u"Festa del lavoro"},
     {6, 2, u"Festa della Repubblica"},
     {8, 15, u"Assunzione di Maria Vergine"},
-    {10, 4, u"San Francesco d'Assisi", true, sanFrancescoFirstYear},
+    {10, 4, u"San Francesco d'Assisi", sanFrancescoFirstYear},
     {11, 1, u"Tutti i Santi"},
     {12, 8, u"Immacolata concezione"},
     {12, 25, u"Natale di nostro Signore"},
@@ -47,22 +46,6 @@ constexpr QStringView weekdayNames[] = {
 
 constexpr QStringView monthNames[] = {u"Gennaio", u"Febbraio", u"Marzo", u"Aprile", u"Maggio", u"Giugno",
     u"Luglio", u"Agosto", u"Settembre", u"Ottobre", u"Novembre", u"Dicembre"};
-
-std::optional<QDate> feastDate(const Feast &feast, Integer year, QDate easter)
-{
-    if (feast.month != FromEaster)
-        return Dates::dateSerial(year, feast.month, feast.day);
-    if (!easter.isValid())
-        return std::nullopt;
-    return Dates::dateAdd(Dates::Interval::Day, feast.day, easter);
-}
-
-// Mondays to Fridays before `day`, counted from Julian day 0, a Monday.
-qint64 weekdaysBefore(QDate day)
-{
-    const qint64 julianDay = day.toJulianDay();
-    return julianDay / 7 * 5 + std::min<qint64>(julianDay % 7, 5);
-}
 
 // The entries of the lists of 1900-2100 that fall from `first` to `last`,
 // year by year in the list's order.
@@ -84,32 +67,34 @@ QList<Feasts::Holiday> holidaysBetween(QDate first, QDate last)
 namespace Feasts
 {
 
-QList<Holiday> holidays(Integer year)
+QList<Holiday> holidays(Integer year, const Comune *comune)
 {
-    const QDate easter = Calc_Easter(year);
     QList<Holiday> list;
     for (const Feast &feast : feasts) {
         if (year < feast.firstYear)
             continue;
         // A feast whose date cannot be built is left out.
-        if (const std::optional<QDate> date = feastDate(feast, year, easter)) {
+        if (const std::optional<QDate> date = dayIn({feast.month, feast.day}, year)) {
             const QString rule = feast.month == FromEaster
                 ? QString::asprintf("pasqua%+d", feast.day)
                 : Dates::twoDigits(feast.month) + Dates::twoDigits(feast.day);
-            list << Holiday {*date, feast.name, feast.dayOff, rule};
+            list << Holiday {*date, feast.name.toString(), rule};
         }
+    }
+    if (comune) {
+        if (const std::optional<QDate> date = comuneDay(*comune, year))
+            list << Holiday {*date, comuneFeastName(*comune), QStringLiteral("comune-") + comuneKey(*comune)};
     }
     return list;
 }
 
-QString holidayListText(Integer year)
+QString holidayListText(Integer year, const Comune *comune)
 {
     // "dd Month (name): Weekday"
     QStringList lines;
-    for (const Holiday &holiday : holidays(year)) {
-        lines << Dates::twoDigits(holiday.date.day()) + u' ' + monthNames[holiday.date.month() - 1] +
-                QStringLiteral(" (") + holiday.name + QStringLiteral("): ") +
-                weekdayNames[Dates::weekday(holiday.date) - 1];
+    for (const Holiday &holiday : holidays(year, comune)) {
+        lines << Dates::twoDigits(holiday.date.day()) + u' ' + monthName(holiday.date.month()) +
+                QStringLiteral(" (") + holiday.name + QStringLiteral("): ") + weekdayName(holiday.date);
     }
     return lines.join(u'\n');
 }
@@ -131,14 +116,14 @@ QMap<QDate, QString> holidayNames(QDate first, QDate last)
     return names;
 }
 
-qint64 workingDays(QDate first, QDate last)
+QStringView monthName(int month)
 {
-    QSet<QDate> daysOff; // a set: two entries may share a day
-    for (const Holiday &holiday : holidaysBetween(first, last)) {
-        if (holiday.dayOff && holiday.date.dayOfWeek() <= Qt::Friday)
-            daysOff << holiday.date;
-    }
-    return weekdaysBefore(last.addDays(1)) - weekdaysBefore(first) - daysOff.size();
+    return monthNames[month - 1];
+}
+
+QStringView weekdayName(QDate date)
+{
+    return weekdayNames[Dates::weekday(date) - 1];
 }
 
 } // namespace Feasts

@@ -32,3 +32,7 @@ for event in events:
     assert event["TRANSP"] == "TRANSPARENT" and event.decoded("DTSTAMP").tzinfo is not None, event
 again = icalendar.Calendar.from_ical(run("--festivita", "2027", "--ics")).walk("VEVENT")
 assert [str(event["UID"]) for event in again] == [uid for _, uid, _ in golden[-len(again):]], again
+milano = icalendar.Calendar.from_ical(run("--festivita", "2026", "--ics", "--comune", "milano")).walk("VEVENT")
+assert [str(event["UID"]) for event in milano[:-1]] == [uid for _, uid, _ in golden[: len(milano) - 1]], milano
+assert (str(milano[-1]["UID"]), str(milano[-1]["SUMMARY"]), milano[-1].decoded("DTSTART")) == (
+    "2026-comune-milano@fastorio.github.io", "Sant'Ambrogio, patrono di Milano", datetime.date(2026, 12, 7)), milano

@@ -1,8 +1,11 @@
 #include "casefile.h"
+#include "feasts/comuni.h"
 #include "feasts/easter.h"
 #include "feasts/holidaycalendar.h"
 #include "feasts/holidays.h"
+#include "feasts/lawdays.h"
 #include "feasts/todaybutton.h"
+#include "feasts/workingdays.h"
 #include "platform/dates.h"
 
 #include <QSet>
@@ -52,17 +55,18 @@ private Q_SLOTS:
 
     void days_data()
     {
-        addCaseRows<QDate, QDate, qint64, QString>(
-            QFINDTESTDATA("days.cases"), {"first", "last", "workingDays", "names"});
+        addCaseRows<QDate, QDate, QString, qint64, QString>(
+            QFINDTESTDATA("days.cases"), {"first", "last", "comune", "workingDays", "names"});
     }
 
     void days()
     {
         QFETCH(QDate, first);
         QFETCH(QDate, last);
+        QFETCH(QString, comune);
         QFETCH(qint64, workingDays);
         QFETCH(QString, names);
-        QCOMPARE(Feasts::workingDays(first, last), workingDays);
+        QCOMPARE(Feasts::workingDays(first, last, findComune(comune)), workingDays);
         QStringList days;
         for (const auto &[day, dayNames] : holidayNames(first, last).asKeyValueRange())
             days << day.toString(Qt::ISODate) + u' ' + dayNames;
@@ -70,26 +74,59 @@ private Q_SLOTS:
     }
 
     // Every month and every year of 1900-2100, and the whole range, counted
-    // day by day.
+    // day by day; the deadline of as many working days from the day before
+    // each is its last working day, and back from the day after, its first.
     void workingDaysAgreeWithWalk()
     {
         qint64 walked = 0;
+        QDate lastWorked;
         for (int year = Dates::FirstTypedYear; year <= Dates::LastTypedYear; ++year) {
-            QSet<QDate> daysOff;
-            for (const Holiday &holiday : holidays(Integer(year))) {
-                if (holiday.name != u"Carnevale")
-                    daysOff << holiday.date;
-            }
+            const QList<QDate> lawDays = lawDaysOff(Integer(year));
+            const QSet<QDate> daysOff(lawDays.begin(), lawDays.end());
             const qint64 beforeYear = walked;
             for (QDate month(year, 1, 1); month.year() == year; month = month.addMonths(1)) {
                 const qint64 beforeMonth = walked;
-                for (QDate day = month; day.month() == month.month(); day = day.addDays(1))
-                    walked += day.dayOfWeek() <= Qt::Friday && !daysOff.contains(day);
-                QCOMPARE(Feasts::workingDays(month, month.addMonths(1).addDays(-1)), walked - beforeMonth);
+                QDate firstWorked;
+                for (QDate day = month; day.month() == month.month(); day = day.addDays(1)) {
+                    if (day.dayOfWeek() > Qt::Friday || daysOff.contains(day))
+                        continue;
+                    ++walked;
+                    lastWorked = day;
+                    firstWorked = firstWorked.isValid() ? firstWorked : day;
+                }
+                const QDate monthEnd = month.addMonths(1).addDays(-1);
+                QCOMPARE(Feasts::workingDays(month, monthEnd), walked - beforeMonth);
+                QCOMPARE(deadline(month.addDays(-1), walked - beforeMonth).value_or(QDate()), lastWorked);
+                QCOMPARE(deadline(monthEnd.addDays(1), beforeMonth - walked).value_or(QDate()), firstWorked);
             }
             QCOMPARE(Feasts::workingDays(QDate(year, 1, 1), QDate(year, 12, 31)), walked - beforeYear);
+            QCOMPARE(deadline(QDate(year - 1, 12, 31), walked - beforeYear).value_or(QDate()), lastWorked);
         }
         QCOMPARE(Feasts::workingDays(QDate(1900, 1, 1), QDate(2100, 12, 31)), walked);
+    }
+
+    void deadlines_data()
+    {
+        addCaseRows<QDate, qint64, QString, QDate>(
+            QFINDTESTDATA("deadline.cases"), {"from", "count", "comune", "reached"});
+    }
+
+    void deadlines()
+    {
+        QFETCH(QDate, from);
+        QFETCH(qint64, count);
+        QFETCH(QString, comune);
+        QFETCH(QDate, reached);
+        QCOMPARE(deadline(from, count, findComune(comune)).value_or(QDate()), reached);
+    }
+
+    // Each comune is found by its own name, before any other, and has its day.
+    void comuniHaveTheirDays()
+    {
+        for (const Comune &comune : comuni()) {
+            QCOMPARE(findComune(comune.name), &comune);
+            QVERIFY(comuneDay(comune, 2026));
+        }
     }
 
     void calendarLine_data()

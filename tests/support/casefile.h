@@ -2,14 +2,15 @@
 
 #include <QDate>
 #include <QFile>
+#include <QHash>
 #include <QTest>
 
 #include <array>
 
 // Tables of test cases kept beside a test, one case a line: the row's name,
 // then one field per column, separated by "|" and trimmed. Blank lines and
-// lines starting with "#" are skipped. In a text field "\r", "\n" and "\t"
-// stand for a carriage return, a line feed and a tab, and "<blank>" for one
+// lines starting with "#" are skipped. In a text field "\r", "\n", "\t" and "\\"
+// stand for a carriage return, a line feed, a tab and a backslash, and "<blank>" for one
 // blank; a date is yyyy-mm-dd, or "-" for none; a bool is "yes" or "no".
 
 // A field read as a column of type T; a test adds its own types by
@@ -27,11 +28,14 @@ T caseField(const QString &field)
 template<>
 inline QString caseField<QString>(const QString &field)
 {
-    QString text = field;
-    for (const auto &[escape, character] :
-        {std::pair {"\\r", "\r"}, {"\\n", "\n"}, {"\\t", "\t"}, {"<blank>", " "}})
-        text.replace(QLatin1String(escape), QLatin1String(character));
-    return text;
+    const QHash<QChar, QChar> escapes {{u'r', u'\r'}, {u'n', u'\n'}, {u't', u'\t'}, {u'\\', u'\\'}};
+    QString text;
+    for (qsizetype index = 0; index < field.size(); ++index) {
+        const bool escape =
+            field[index] == u'\\' && index + 1 < field.size() && escapes.contains(field[index + 1]);
+        text += escape ? escapes[field[++index]] : field[index];
+    }
+    return text.replace(QLatin1String("<blank>"), QLatin1String(" "));
 }
 
 // A list: items separated by blanks, each read as a text, "" for an empty one.
