@@ -52,8 +52,8 @@ constexpr QStringView monthNames[] = {u"Gennaio", u"Febbraio", u"Marzo", u"April
 QList<Feasts::Holiday> holidaysBetween(QDate first, QDate last)
 {
     QList<Feasts::Holiday> found;
-    for (int year = std::max(first.year(), Dates::FirstTypedYear);
-         year <= std::min(last.year(), Dates::LastTypedYear); ++year) {
+    const auto [from, to] = Dates::typedYearsBetween(first, last);
+    for (int year = from; year <= to; ++year) {
         for (const Feasts::Holiday &holiday : Feasts::holidays(Integer(year))) {
             if (holiday.date >= first && holiday.date <= last)
                 found << holiday;

@@ -19,7 +19,7 @@ qint64 weekdaysBefore(QDate day)
 
 bool knowsLaw(QDate day)
 {
-    return day.year() >= Dates::FirstTypedYear && day.year() <= Dates::LastTypedYear;
+    return Dates::isTypedYear(day.year());
 }
 
 // More working days than 1900-2100 holds: the deadline falls outside them.
@@ -33,8 +33,8 @@ namespace Feasts
 qint64 workingDays(QDate first, QDate last, const Comune *comune)
 {
     QSet<QDate> daysOff; // a set: a comune's day may be a national one too
-    for (int year = std::max(first.year(), Dates::FirstTypedYear);
-         year <= std::min(last.year(), Dates::LastTypedYear); ++year) {
+    const auto [from, to] = Dates::typedYearsBetween(first, last);
+    for (int year = from; year <= to; ++year) {
         for (const QDate day : lawDaysOff(Integer(year), comune)) {
             if (day >= first && day <= last && day.dayOfWeek() <= Qt::Friday)
                 daysOff << day;

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -140,6 +142,11 @@ QString dateToText(QDate date)
 QString twoDigits(int number)
 {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+YearSpan typedYearsBetween(QDate first, QDate last)
+{
+    return {std::max(first.year(), FirstTypedYear), std::min(last.year(), LastTypedYear)};
 }
 
 } // namespace Dates

@@ -23,6 +23,14 @@ constexpr bool isTypedYear(double year)
     return year >= FirstTypedYear && year <= LastTypedYear;
 }
 
+// The typed years that the days from `first` to `last` fall in, `from` to
+// `to`; none when `from` is after `to`.
+struct YearSpan {
+    int from;
+    int to;
+};
+YearSpan typedYearsBetween(QDate first, QDate last);
+
 int quarter(QDate date); // [1, 4]
 int isoWeek(QDate date); // [1, 53], Monday first, week 1 holds 4 January
 int dayOfYear(QDate date); // [1, 366]
