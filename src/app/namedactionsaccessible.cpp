@@ -1,8 +1,12 @@
 #include "namedactionsaccessible.h"
 
+#include "app/calendar.h"
+#include "app/calendargridaccessible.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QVariant>
 #include <QWidget>
@@ -37,6 +41,21 @@ QAccessibleInterface *controlAccessible(const QString &className, QObject *objec
             Q_EMIT label->doubleClicked(label->index());
         });
     }
+    // "?", the window's only plain button, waits while a dialog is modal, as
+    // "M" and "D" do; Qt's own Press would stack about boxes over a prompt.
+    // Its face is asked for while it is built, before it has a name.
+    if (className == QLatin1String("QPushButton") && object->parent() &&
+        object->parent()->inherits("Rur_Irozuvod")) {
+        auto *button = static_cast<QAbstractButton *>(object);
+        const auto names = [] {
+            return QStringList {QAccessibleActionInterface::pressAction()};
+        };
+        return new NamedActionsAccessible(button, QAccessible::Button, names, [button](qsizetype) {
+            button->click();
+        });
+    }
+    if (Calendar::isGrid(object))
+        return new CalendarGridAccessible(static_cast<QAbstractItemView *>(object));
     return nullptr;
 }
 
