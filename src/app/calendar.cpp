@@ -263,7 +263,8 @@ bool Calendar::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         // Ctrl+F1 shows the tooltip of the focused widget, as in GTK programs.
         if (watched == m_grid &&
-            static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_F1)) {
+            static_cast<QKeyEvent *>(event)->keyCombination() ==
+                QKeyCombination(Qt::ControlModifier, Qt::Key_F1)) {
             showCurrentDayToolTip();
             return true;
         }
@@ -313,6 +314,6 @@ void Calendar::showCurrentDayToolTip()
 {
     const QModelIndex current = m_grid->currentIndex();
     const QRect cell = m_grid->visualRect(current);
-    QToolTip::showText(m_grid->viewport()->mapToGlobal(cell.center()), current.data(Qt::ToolTipRole).toString(),
-        m_grid->viewport(), cell);
+    QToolTip::showText(m_grid->viewport()->mapToGlobal(cell.center()),
+        current.data(Qt::ToolTipRole).toString(), m_grid->viewport(), cell);
 }

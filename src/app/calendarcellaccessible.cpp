@@ -36,7 +36,8 @@ QDate CalendarCellAccessible::date() const
     const auto *calendar = qobject_cast<const QCalendarWidget *>(m_grid->parentWidget());
     if (!calendar)
         return {};
-    return DayInfo::dayOfPage(calendar->yearShown(), calendar->monthShown(), m_row - 1, modelIndex().data().toInt());
+    return DayInfo::dayOfPage(
+        calendar->yearShown(), calendar->monthShown(), m_row - 1, modelIndex().data().toInt());
 }
 
 QModelIndex CalendarCellAccessible::modelIndex() const
@@ -77,7 +78,8 @@ QAccessible::State CalendarCellAccessible::state() const
 
 void *CalendarCellAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface *>(this) : nullptr;
+    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface *>(this)
+                                                   : nullptr;
 }
 
 bool CalendarCellAccessible::isSelected() const

@@ -22,7 +22,7 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text text) const override;
-    void setText(QAccessible::Text, const QString &) override {}
+    void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;

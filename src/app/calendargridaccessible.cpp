@@ -4,7 +4,7 @@
 
 #include <QAbstractItemView>
 
-CalendarGridAccessible::CalendarGridAccessible(QAbstractItemView *grid) : QAccessibleObject(grid) {}
+CalendarGridAccessible::CalendarGridAccessible(QAbstractItemView *grid) : QAccessibleObject(grid) { }
 
 CalendarGridAccessible::~CalendarGridAccessible()
 {

@@ -5,6 +5,8 @@ usage: screenreader.py DAY VERSION: the day the program was started on
 (dd/mm/yyyy) and the version as the about box writes it ("1.00")."""
 
 import datetime
+import os
+import subprocess
 import sys
 import time
 
@@ -25,12 +27,13 @@ BUTTONS = {
     "M": "Impostazione della data, calcolo della Pasqua e delle principali festività",
     "D": "Differenza tra due date",
 }
-
-
 def wait_for(what, probe):
-    """Polls probe() until it returns something, for a few seconds at most."""
+    """Polls probe() until it returns something, for a few seconds at most,
+    taking in the events that came meanwhile."""
     deadline = time.monotonic() + WAIT_SECONDS
     while time.monotonic() < deadline:
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             if found := probe():
                 return found
@@ -92,6 +95,35 @@ def close_message(title):
     return texts[0]
 
 
+# The focus events, as Orca gets them: the name and description of their source.
+focused = []
+pyatspi.Registry.registerEventListener(
+    lambda event: event.detail1 and focused.append((event.source.name, event.source.description)),
+    "object:state-changed:focused",
+)
+
+
+def press_key(name):
+    focused.clear()
+    if "WAYLAND_DISPLAY" in os.environ:  # libatspi's own key events crash there: typed through the compositor
+        subprocess.run(["xdotool", "key", name], check=True)
+    else:
+        pyatspi.Registry.generateKeyboardEvent({"Left": 0xFF51, "Up": 0xFF52, "Right": 0xFF53}[name], None, pyatspi.KEY_SYM)
+
+
+def walk(start, keys, expected):
+    """From the day `start` (dd/mm/yyyy), jumped to by M, each key gives the focus to the day expected."""
+    answer_prompt(oggi, "una data", "Ricerca di una data", start)
+    wait_for_row(window, datetime.datetime.strptime(start, "%d/%m/%Y").date())
+    # Keys reach the window once it is active again.
+    wait_for("the window active", lambda: window.getState().contains(pyatspi.STATE_ACTIVE))
+    for key, day in zip(keys, expected):
+        press_key(key)
+        got = wait_for(f"focus after {key} from {start}", lambda: focused and focused[-1][0] and focused[-1])
+        assert got == day, (key, got, day)
+        start = day[0]
+
+
 app = wait_for("'fastorio' on AT-SPI", lambda: top_level(pyatspi.Registry.getDesktop(0), None, "fastorio"))
 window = wait_for("window 'Fastorio'", lambda: top_level(app, pyatspi.ROLE_FRAME, "Fastorio"))
 labels = [label.name for label in descendants(window, pyatspi.ROLE_LABEL)]
@@ -129,6 +161,31 @@ assert holidays.startswith("01 Gennaio (Capodanno): Venerdì"), holidays
 for button, caption in ((oggi, "M"), (diff, "D")):
     act(button, "Spiega")
     close_message(f"Funzioni del tasto {caption}")
+# A Press on "?" waits, as "M" and "D" do, while a prompt is open: one dialog stays.
+act(oggi, "una data")
+wait_for("prompt", lambda: top_level(app, None, "Ricerca di una data"))
+for _ in range(200):
+    act(named(window, pyatspi.ROLE_PUSH_BUTTON, "?"), "Press")
+prompt = top_level(app, None, "Ricerca di una data")
+act(named(prompt, pyatspi.ROLE_PUSH_BUTTON, "Annulla"), "Press")
+time.sleep(1)
+assert top_level(app, pyatspi.ROLE_ALERT, "Informazioni su...") is None, [w.name for w in app]
+
+# Arrow keys on the calendar: each day reached says its whole date and its
+# holidays, across a page too; the headers read in full.
+walk("24/04/2010", ["Right", "Right", "Up"], [
+    ("domenica 25 aprile 2010", "Anniversario della liberazione"),
+    ("lunedì 26 aprile 2010", ""),
+    ("lunedì 19 aprile 2010", ""),
+])
+walk("31/05/2010", ["Right", "Left"], [("martedì 1 giugno 2010", ""), ("lunedì 31 maggio 2010", "")])
+walk("24/04/2038", ["Right"], [("domenica 25 aprile 2038", "Pasqua di nostro Signore, Anniversario della liberazione")])
+walk("06/04/2010", ["Left"], [("lunedì 5 aprile 2010", "Lunedì dell'Angelo")])
+table = next(t for t in descendants(window, pyatspi.ROLE_TABLE) if t.childCount == 72).queryTable()
+assert (table.nRows, table.nColumns) == (7, 8), (table.nRows, table.nColumns)
+headers = [table.getAccessibleAt(0, 1).name, table.getAccessibleAt(1, 0).name, table.getAccessibleAt(6, 7).name]
+assert headers == ["lunedì", "settimana 13", "domenica 9 maggio 2010"], headers
+
 act(oggi, "oggi")
 wait_for_row(window, datetime.date.today())
 print("screen reader: all read as expected")
