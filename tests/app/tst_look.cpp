@@ -1,9 +1,9 @@
 // The program on a real display with openbox: every text at 4.5:1 or more in
 // a light and a dark scheme and after a switch at run time, as asked for and
 // as painted; a light scheme's own colours; captions that fit; a grid that
-// shows a change of focus as a whole repaint draws it; the real dialogs as a
-// user sees and answers them, their titles and lines whole; Qt's own texts in
-// Italian.
+// shows a change of focus as a whole repaint draws it; the focused day's
+// names by Ctrl+F1; the real dialogs as a user sees and answers them, their titles and lines whole; Qt's own
+// texts in Italian.
 #include "app/look.h"
 #include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QToolTip>
 
 // Runs `act` on the widget `shown` returns, once it is visible.
 static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act)
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void textsRead();
     void captionsFit();
     void gridShowsFocusAsRepaintedWhole();
+    void ctrlF1ShowsFocusedDaysNames();
     void dialogsShowTextsWhole_data();
     void dialogsShowTextsWhole();
     void promptMenuIsItalian();
@@ -194,6 +196,35 @@ void TestLook::gridShowsFocusAsRepaintedWhole()
         QVERIFY2(shown != before, change); // the change shows
         f.window.repaint();
         QVERIFY2(onScreen() == shown, change);
+    }
+}
+
+// The tooltip a mouse resting on the focused day would open, within a cell
+// of it; none on a day without names.
+void TestLook::ctrlF1ShowsFocusedDaysNames()
+{
+    const std::pair<QDate, QString> days[] = {
+        {QDate(2038, 4, 25), QStringLiteral("Pasqua di nostro Signore\nAnniversario della liberazione")},
+        {QDate(2010, 4, 26), QString()}};
+    for (const auto &[day, names] : days) {
+        WindowFixture f(QDate(2010, 3, 1), day);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(QToolTip::text(), names);
+        QCOMPARE(QToolTip::isVisible(), !names.isEmpty());
+        if (names.isEmpty())
+            continue;
+        const QAbstractItemView *grid = f.calendar->grid();
+        QRect cell = grid->visualRect(grid->currentIndex());
+        cell.moveTopLeft(grid->viewport()->mapToGlobal(cell.topLeft()));
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto tip = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget *window) {
+            return window->objectName() == QLatin1String("qtooltip_label") && window->isVisible();
+        });
+        QVERIFY(tip != windows.cend());
+        QVERIFY(cell.adjusted(-cell.width(), -cell.height(), cell.width(), cell.height())
+                    .contains((*tip)->geometry().topLeft()));
     }
 }
 
