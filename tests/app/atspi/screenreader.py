@@ -104,10 +104,10 @@ def walk(start, steps):
     mark = len(focused)
     answer_prompt(oggi, "una data", "Ricerca di una data", start)
     wait_for_row(window, datetime.datetime.strptime(start, "%d/%m/%Y").date())
-    # Qt tells the focus only within the active window: once the grid has it
-    # back, its window has the keyboard again.
+    # Keys reach the grid once it has the focus back in its window, active again.
     grid = (pyatspi.ROLE_TABLE, pyatspi.ROLE_TABLE_CELL)
-    wait_for(f"the calendar focused on {start}", lambda: any(role in grid for *_, role in focused[mark:]))
+    wait_for(f"the calendar focused on {start}", lambda: any(role in grid for *_, role in focused[mark:])
+             and window.getState().contains(pyatspi.STATE_ACTIVE))
     for key, name, description in steps:
         # Late events of the day left may still come in.
         stale, mark = {"", *(f[0] for f in focused[mark:])}, len(focused)
