@@ -134,9 +134,9 @@ about = close_message("Informazioni su...").splitlines()
 assert about[0] == f"Fastorio - Versione {sys.argv[2]}", about
 assert "Calcolo trimestri, settimane, giorni dall'inizio dell'anno e festività" in about, about
 
-# Every action of M and D does what its gesture does; a caption's action opens
-# its prompt. Armed, disarmed, armed again: only the second count is answered,
-# from the day the first prompt jumped to.
+# The actions of M and D and a caption's, each checked in the window test, as
+# a screen reader reaches them. Armed, disarmed, armed again: only the second
+# count is answered, from the day the first prompt jumped to.
 oggi = named(window, pyatspi.ROLE_PUSH_BUTTON, "M")
 diff = named(window, pyatspi.ROLE_PUSH_BUTTON, "D")
 act(diff, "Primo giorno")
@@ -149,14 +149,6 @@ answer_prompt(week, "settimana", "Calcolo del primo giorno della settimana", "22
 message = close_message("Calcolo del numero di giorni tra due date")
 assert message == "Tra il 03/05/2001 ed il 31/05/2010 ci sono 3315 giorni", message
 
-answer_prompt(oggi, "Pasqua", "Calcolo della pasqua", "2010")
-wait_for_row(window, datetime.date(2010, 4, 4))
-answer_prompt(oggi, "Festività", "Calcolo delle festività", "2010")
-holidays = close_message("Festività anno 2010")
-assert holidays.startswith("01 Gennaio (Capodanno): Venerdì"), holidays
-for button, caption in ((oggi, "M"), (diff, "D")):
-    act(button, "Spiega")
-    close_message(f"Funzioni del tasto {caption}")
 # A Press on "?" waits, as "M" and "D" do, while a prompt is open: one dialog
 # stays. "oggi" runs after the presses that came before it, in a window left free.
 act(oggi, "una data")
