@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QTextCharFormat>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace
 {
@@ -219,6 +220,13 @@ bool Calendar::setValue(QDate date)
     return true;
 }
 
+bool Calendar::isGrid(const QObject *object)
+{
+    const QObject *calendarWidget = object->parent();
+    return object->objectName() == QtParts::Grid && calendarWidget &&
+        qobject_cast<const Calendar *>(calendarWidget->parent());
+}
+
 Integer Calendar::year() const
 {
     return static_cast<Integer>(value().year());
@@ -257,8 +265,17 @@ bool Calendar::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         m_releasingMouse = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
         break;
-    case QEvent::MouseButtonPress:
     case QEvent::KeyPress:
+        // Ctrl+F1 shows the tooltip of the focused widget, as in GTK programs.
+        if (watched == m_grid &&
+            static_cast<QKeyEvent *>(event)->keyCombination() ==
+                QKeyCombination(Qt::ControlModifier, Qt::Key_F1)) {
+            showCurrentDayToolTip();
+            return true;
+        }
+        m_releasingMouse = false;
+        break;
+    case QEvent::MouseButtonPress:
         // A release away from any day leaves no clicked() to end it.
         m_releasingMouse = false;
         break;
@@ -294,4 +311,14 @@ bool Calendar::deliverRepaintingCurrentDay(QEvent *event)
     m_holdingRepaints = false;
     m_grid->update(m_grid->currentIndex());
     return true;
+}
+
+// Beside the cell, where the mouse would have opened it; a day without names
+// hides any tooltip shown.
+void Calendar::showCurrentDayToolTip()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    const QRect cell = m_grid->visualRect(current);
+    QToolTip::showText(m_grid->viewport()->mapToGlobal(cell.center()),
+        current.data(Qt::ToolTipRole).toString(), m_grid->viewport(), cell);
 }

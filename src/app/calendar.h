@@ -35,6 +35,8 @@ public:
     QCalendarWidget *calendarWidget() const { return m_widget; }
     // The grid of days, where picks and typed dates happen.
     QAbstractItemView *grid() const { return m_grid; }
+    // True for the grid of a Calendar's QCalendarWidget.
+    static bool isGrid(const QObject *object);
 
 Q_SIGNALS:
     void click();
@@ -52,6 +54,7 @@ private:
     void nameHolidays(int year, int month);
     bool onlyCurrentDayChanges(const QEvent *event) const;
     bool deliverRepaintingCurrentDay(QEvent *event);
+    void showCurrentDayToolTip();
 
     QCalendarWidget *m_widget;
     QAbstractItemView *m_grid = nullptr;

@@ -1,14 +1,30 @@
 #include "namedactionsaccessible.h"
 
+#include "app/calendar.h"
+#include "app/calendargridaccessible.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QVariant>
 #include <QWidget>
 
 namespace
 {
+
+// "?" waits while a dialog is modal, as "M" and "D" do; Qt's own Press would
+// stack about boxes over a prompt.
+QAccessibleInterface *infoButtonAccessible(QAbstractButton *button)
+{
+    const auto names = [] {
+        return QStringList {QAccessibleActionInterface::pressAction()};
+    };
+    return new NamedActionsAccessible(button, QAccessible::Button, names, [button](qsizetype) {
+        button->click();
+    });
+}
 
 QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
 {
@@ -37,6 +53,13 @@ QAccessibleInterface *controlAccessible(const QString &className, QObject *objec
             Q_EMIT label->doubleClicked(label->index());
         });
     }
+    // "?", the window's only plain button; its face is asked for while it is
+    // built, before it has a name.
+    if (className == QLatin1String("QPushButton") && object->parent() &&
+        object->parent()->inherits("Rur_Irozuvod"))
+        return infoButtonAccessible(static_cast<QAbstractButton *>(object));
+    if (Calendar::isGrid(object))
+        return new CalendarGridAccessible(static_cast<QAbstractItemView *>(object));
     return nullptr;
 }
 

@@ -25,6 +25,7 @@ private:
 };
 
 // What a screen reader sees of the program's own controls: the window as a
-// window, "M" and "D" with an action per function, each label of the row with
-// the action of its prompt. Installed once, before the window is built.
+// window, "M", "D" and "?" with an action per function, each label of the row
+// with the action of its prompt, and the calendar's days told in full.
+// Installed once, before the window is built.
 void installControlsAccessibility();

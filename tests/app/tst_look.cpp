@@ -1,9 +1,9 @@
 // The program on a real display with openbox: every text at 4.5:1 or more in
 // a light and a dark scheme and after a switch at run time, as asked for and
-// as painted; a light scheme's own colours; the grid's lines; captions that fit; a grid that
-// shows a change of focus as a whole repaint draws it; the real dialogs as a
-// user sees and answers them, their titles and lines whole; Qt's own texts in
-// Italian.
+// as painted; a light scheme's own colours; the grid's lines; captions that
+// fit; a grid that shows a change of focus as a whole repaint draws it; the
+// focused day's names by Ctrl+F1; the real dialogs as a user sees and answers
+// them, their titles and lines whole; Qt's own texts in Italian.
 #include "app/look.h"
 #include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QToolTip>
 
 // Runs `act` on the widget `shown` returns, once it is visible.
 static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act)
@@ -30,25 +31,6 @@ static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> 
     QTimer::singleShot(20, qApp, [=] {
         QWidget *widget = shown();
         widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
-    });
-}
-
-// Answers the next dialog with `text` and `button`, noting in `seen` what it shows.
-static void answer(QStringList &seen, const QString &text, const QString &button)
-{
-    whenShown(&QApplication::activeModalWidget, [&seen, text, button](QWidget *dialog) {
-        seen << dialog->windowTitle();
-        if (auto *box = qobject_cast<QMessageBox *>(dialog))
-            seen << box->text() << QString::number(box->icon());
-        if (auto *field = dialog->findChild<QLineEdit *>()) {
-            seen << dialog->findChild<QLabel *>()->text() << field->accessibleName()
-                 << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
-            QTest::keyClicks(field, text);
-        }
-        for (auto *candidate : dialog->findChildren<QPushButton *>()) {
-            if (candidate->text() == button)
-                QTest::mouseClick(candidate, Qt::LeftButton);
-        }
     });
 }
 
@@ -80,10 +62,10 @@ private Q_SLOTS:
     void textsRead();
     void captionsFit();
     void gridShowsFocusAsRepaintedWhole();
+    void ctrlF1ShowsFocusedDaysNames();
     void dialogsShowTextsWhole_data();
     void dialogsShowTextsWhole();
     void promptMenuIsItalian();
-    void realDialogsAnswered();
 
 private:
     QtCatalog m_qtItalian;
@@ -231,37 +213,89 @@ void TestLook::gridShowsFocusAsRepaintedWhole()
     }
 }
 
+// The tooltip a mouse resting on the focused day would open, within a cell
+// of it; none on a day without names.
+void TestLook::ctrlF1ShowsFocusedDaysNames()
+{
+    const std::pair<QDate, QString> days[] = {
+        {QDate(2038, 4, 25), QStringLiteral("Pasqua di nostro Signore\nAnniversario della liberazione")},
+        {QDate(2010, 4, 26), QString()}};
+    for (const auto &[day, names] : days) {
+        WindowFixture f(QDate(2010, 3, 1), day);
+        f.window.show();
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(QToolTip::text(), names);
+        QCOMPARE(QToolTip::isVisible(), !names.isEmpty());
+        if (names.isEmpty())
+            continue;
+        const QAbstractItemView *grid = f.calendar->grid();
+        QRect cell = grid->visualRect(grid->currentIndex());
+        cell.moveTopLeft(grid->viewport()->mapToGlobal(cell.topLeft()));
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto tip = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget *window) {
+            return window->objectName() == QLatin1String("qtooltip_label") && window->isVisible();
+        });
+        QVERIFY(tip != windows.cend());
+        QVERIFY(cell.adjusted(-cell.width(), -cell.height(), cell.width(), cell.height())
+                    .contains((*tip)->geometry().topLeft()));
+    }
+}
+
 // openbox shows a title whole in a window at least 120 pixels wider than the
 // title in its title bar's font, DejaVu Sans 8 pt bold; QMessageBox on its own
-// wraps any text wider than 500 pixels.
+// wraps any text wider than 500 pixels. What a user sees of a real prompt
+// (title, lines, default, where it opens) and a screen reader hears of its
+// field; a typed answer comes back on OK only. A warning has its icon.
 void TestLook::dialogsShowTextsWhole_data()
 {
-    QTest::addColumn<QString>("title"); // a prompt's
+    QTest::addColumn<QStringList>("prompt"); // a row of prompts.cases
     QTest::addColumn<QString>("text"); // a message's
     for (const QStringList &prompt : readCaseLines(QFINDTESTDATA("prompts.cases")))
-        QTest::newRow(qPrintable(prompt[3])) << prompt[3] << QString();
+        QTest::newRow(qPrintable(prompt[3])) << prompt << QString();
     QTest::newRow("one-line warning")
-        << QString()
+        << QStringList()
         << QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53");
-    QTest::newRow("about box") << QString()
+    QTest::newRow("about box") << QStringList()
                                << Help::aboutText(
                                       Help::programVersionInfo(), QStringLiteral("M"), QStringLiteral("D"));
 }
 
 void TestLook::dialogsShowTextsWhole()
 {
-    QFETCH(QString, title);
+    QFETCH(QStringList, prompt);
     QFETCH(QString, text);
     int width = 0, lines = 0;
+    QStringList seen;
+    // Prompts with a default text are cancelled, the others answered, after a typed 7.
     whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
         width = dialog->width();
-        if (const auto *label = dialog->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        seen << dialog->windowTitle() << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            const QLabel *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             lines =
                 qRound(label->heightForWidth(label->width()) / double(label->fontMetrics().lineSpacing()));
-        static_cast<QDialog *>(dialog)->done(0);
+            seen << QString::number(box->icon());
+            box->done(0);
+            return;
+        }
+        auto *field = dialog->findChild<QLineEdit *>();
+        seen << dialog->findChild<QLabel *>()->text() << field->accessibleName() << field->text();
+        QTest::keyClicks(field, QStringLiteral("7"));
+        for (auto *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == (prompt[4].isEmpty() ? QLatin1String("OK") : QLatin1String("Annulla")))
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
     });
     if (text.isEmpty()) {
-        m_dialogs.inputBox(QStringLiteral("Anno:"), title, QString(), 1500, 1500);
+        const QString &title = prompt[3];
+        const QString asked = caseField<QString>(prompt[2]);
+        QCOMPARE(m_dialogs.inputBox(asked, title, prompt[4], 1500, 1500),
+            prompt[4].isEmpty() ? QStringLiteral("7") : QString());
+        const QString shown = QString(asked).replace(u'\r', u'\n');
+        QCOMPARE(seen,
+            QStringList({title, QStringLiteral("100,100"), shown, shown.section(u'\n', 0, 0), prompt[4]}));
         QCOMPARE_GE(width,
             QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold)).horizontalAdvance(title) +
                 120);
@@ -271,6 +305,8 @@ void TestLook::dialogsShowTextsWhole()
     } else {
         m_dialogs.msgBox(text, MessageStyle::Warning, QStringLiteral("Fastorio"));
         QCOMPARE(lines, QtDialogService::displayText(text).count(u'\n') + 1);
+        QCOMPARE(QStringList({seen.value(0), seen.value(2)}),
+            QStringList({QStringLiteral("Fastorio"), QString::number(QMessageBox::Warning)}));
     }
 }
 
@@ -284,36 +320,6 @@ void TestLook::promptMenuIsItalian()
         items << action->text().section(u'\t', 0, 0).remove(u'&');
     QCOMPARE(
         items.join(u','), QStringLiteral("Annulla,Rifai,,Taglia,Copia,Incolla,Elimina,,Seleziona tutto"));
-}
-
-// What a user sees of the real prompt (title, lines, where it opens) and a
-// screen reader hears of its field, and of a warning; each answered by a button.
-void TestLook::realDialogsAnswered()
-{
-    const FixedClock clock(QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
-    QtDialogService dialogs;
-    Rur_Irozuvod window(dialogs, clock);
-    dialogs.setParentWindow(&window);
-    window.move(80, 60);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QStringList seen;
-    QWidget *weekBox = window.findChild<QWidget *>(QStringLiteral("Lab_Week_1"));
-    answer(seen, QStringLiteral("54"), QStringLiteral("OK"));
-    answer(seen, QString(), QStringLiteral("OK")); // the warning
-    QTest::mouseDClick(weekBox, Qt::LeftButton);
-    answer(seen, QStringLiteral("+2"), QStringLiteral("Annulla")); // a cancel, though typed in
-    QTest::mouseDClick(weekBox, Qt::LeftButton);
-    QCOMPARE(window.findChild<Calendar *>()->value(), QDate(2026, 12, 5));
-
-    const QPoint at = window.frameGeometry().topLeft() + QPoint(350 / 15, 600 / 15);
-    const QStringList prompt {QStringLiteral("Calcolo del primo giorno della settimana"),
-        QStringLiteral("Settimana numero:\n\n(esempio: 22 oppure 22/2010)"),
-        QStringLiteral("Settimana numero:"), QStringLiteral("%1,%2").arg(at.x()).arg(at.y())};
-    const QStringList warning {QStringLiteral("Fastorio"),
-        QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53"),
-        QString::number(QMessageBox::Warning)};
-    QCOMPARE(seen, prompt + warning + prompt);
 }
 
 QTEST_MAIN(TestLook)
