@@ -13,7 +13,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDialog>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,14 +31,6 @@ static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> 
         QWidget *widget = shown();
         widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
     });
-}
-
-// The widget whose background `widget` shows: itself, or the first parent that fills its own.
-static const QWidget *filler(const QWidget *widget)
-{
-    while (!widget->autoFillBackground())
-        widget = widget->parentWidget();
-    return widget;
 }
 
 // The strongest contrast of any pixel of `image` to `background`.
@@ -63,8 +54,9 @@ private Q_SLOTS:
     void captionsFit();
     void gridShowsFocusAsRepaintedWhole();
     void ctrlF1ShowsFocusedDaysNames();
-    void dialogsShowTextsWhole_data();
-    void dialogsShowTextsWhole();
+    void promptsShowTextsWhole_data();
+    void promptsShowTextsWhole();
+    void messagesShowLinesWhole();
     void promptMenuIsItalian();
 
 private:
@@ -121,33 +113,31 @@ void TestLook::textsRead()
     QFETCH(QList<QColor>, own);
     QApplication::setPalette(built);
     WindowFixture f(QDate(2010, 5, 31));
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QVERIFY(activate(&f.window));
     QApplication::setPalette(shown); // reaches the window with the next events
-    QVERIFY(QTest::qWaitFor([&] {
-        return f.window.palette().color(QPalette::Button) == shown.color(QPalette::Button);
-    }));
-
+    QTRY_COMPARE(f.window.palette().color(QPalette::Button), shown.color(QPalette::Button));
     // As asked for: a cell's own colours, or a widget's text colour (the header's buttons
-    // take theirs when painted) on the background of the widget that fills it.
+    // take theirs when painted) on the background of the widget that fills it: itself, or
+    // the first parent that fills its own.
     const QImage window = f.window.grab().toImage();
     const QWidget *painter = f.control(widget);
-    const QWidget *filled = filler(painter);
+    const QWidget *filled = painter;
+    while (!filled->autoFillBackground())
+        filled = filled->parentWidget();
     QList<QColor> asked {painter->palette().color(painter->foregroundRole()),
         filled->palette().color(filled->backgroundRole())};
     QRect area(painter->mapTo(&f.window, QPoint()), painter->size());
     if (auto *grid = qobject_cast<const QAbstractItemView *>(painter)) {
-        const QModelIndex index = grid->model()->index(cell.x(), cell.y());
+        const QModelIndex item = grid->model()->index(cell.x(), cell.y());
         asked = {
-            index.data(Qt::ForegroundRole).value<QColor>(), index.data(Qt::BackgroundRole).value<QColor>()};
-        area = grid->visualRect(index).translated(grid->viewport()->mapTo(&f.window, QPoint()));
+            item.data(Qt::ForegroundRole).value<QColor>(), item.data(Qt::BackgroundRole).value<QColor>()};
+        area = grid->visualRect(item).translated(grid->viewport()->mapTo(&f.window, QPoint()));
         // Its line on the cell's right: the scheme's button shadow, whatever the style's own.
         QCOMPARE(window.pixel(area.right() + 1, area.center().y()), shown.color(QPalette::Dark).rgb());
     }
     QVERIFY2(Look::contrast(asked[0], asked[1]) >= 4.5, qPrintable(asked[0].name()));
     if (!own.isEmpty())
         QCOMPARE(asked, own);
-
     // As painted: the background at the area's corner, the text the colour that stands out most.
     const QImage image = window.copy(area.adjusted(2, 2, -2, -2));
     QCOMPARE(image.pixelColor(0, 0), asked[1]);
@@ -174,19 +164,13 @@ void TestLook::captionsFit()
 void TestLook::gridShowsFocusAsRepaintedWhole()
 {
     QPalette alike = QApplication::style()->standardPalette();
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const auto colourRole = QPalette::ColorRole(role);
-        alike.setBrush(QPalette::Inactive, colourRole, alike.brush(QPalette::Active, colourRole));
-    }
+    for (auto role = QPalette::ColorRole(0); role < QPalette::NColorRoles;
+         role = QPalette::ColorRole(role + 1))
+        alike.setBrush(QPalette::Inactive, role, alike.brush(QPalette::Active, role));
     QApplication::setPalette(alike);
     WindowFixture f;
     QWidget other;
     other.setGeometry(700, 0, 100, 100);
-    const auto activate = [](QWidget *window) {
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
-    };
     const auto onScreen = [&f] {
         QCoreApplication::processEvents();
         return f.window.screen()->grabWindow(f.window.winId()).toImage();
@@ -195,10 +179,8 @@ void TestLook::gridShowsFocusAsRepaintedWhole()
     // What changes: the control given the focus, or the window activated.
     const std::tuple<const char *, QWidget *, QWidget *> changes[] = {
         {"the grid loses the focus", f.control(QStringLiteral("Cmd_Info")), nullptr},
-        {"the grid takes it back", f.calendar, nullptr},
-        {"another window is activated", nullptr, &other},
-        {"the window is activated again", nullptr, &f.window},
-    };
+        {"the grid takes it back", f.calendar, nullptr}, {"another window is activated", nullptr, &other},
+        {"the window is activated again", nullptr, &f.window}};
     for (const auto &[change, focused, activated] : changes) {
         const QImage before = onScreen();
         if (focused)
@@ -222,91 +204,81 @@ void TestLook::ctrlF1ShowsFocusedDaysNames()
         {QDate(2010, 4, 26), QString()}};
     for (const auto &[day, names] : days) {
         WindowFixture f(QDate(2010, 3, 1), day);
-        f.window.show();
-        f.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QVERIFY(activate(&f.window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ControlModifier);
         QCOMPARE(QToolTip::text(), names);
-        QCOMPARE(QToolTip::isVisible(), !names.isEmpty());
+        const QWidget *tip = f.window.findChild<QLabel *>(QStringLiteral("qtooltip_label"));
+        QCOMPARE(tip && tip->isVisible(), !names.isEmpty());
         if (names.isEmpty())
             continue;
         const QAbstractItemView *grid = f.calendar->grid();
         QRect cell = grid->visualRect(grid->currentIndex());
         cell.moveTopLeft(grid->viewport()->mapToGlobal(cell.topLeft()));
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const auto tip = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget *window) {
-            return window->objectName() == QLatin1String("qtooltip_label") && window->isVisible();
-        });
-        QVERIFY(tip != windows.cend());
         QVERIFY(cell.adjusted(-cell.width(), -cell.height(), cell.width(), cell.height())
-                    .contains((*tip)->geometry().topLeft()));
+                    .contains(tip->geometry().topLeft()));
     }
 }
 
 // openbox shows a title whole in a window at least 120 pixels wider than the
-// title in its title bar's font, DejaVu Sans 8 pt bold; QMessageBox on its own
-// wraps any text wider than 500 pixels. What a user sees of a real prompt
-// (title, lines, default, where it opens) and a screen reader hears of its
-// field; a typed answer comes back on OK only. A warning has its icon.
-void TestLook::dialogsShowTextsWhole_data()
+// title in its title bar's font, DejaVu Sans 8 pt bold. What a user sees of a
+// real prompt (title, lines, default, where it opens) and a screen reader hears
+// of its field; a typed answer comes back on OK only.
+void TestLook::promptsShowTextsWhole_data()
 {
-    QTest::addColumn<QStringList>("prompt"); // a row of prompts.cases
-    QTest::addColumn<QString>("text"); // a message's
-    for (const QStringList &prompt : readCaseLines(QFINDTESTDATA("prompts.cases")))
-        QTest::newRow(qPrintable(prompt[3])) << prompt << QString();
-    QTest::newRow("one-line warning")
-        << QStringList()
-        << QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53");
-    QTest::newRow("about box") << QStringList()
-                               << Help::aboutText(
-                                      Help::programVersionInfo(), QStringLiteral("M"), QStringLiteral("D"));
+    addCaseRows<QString, QString, QString, QString>(
+        QFINDTESTDATA("prompts.cases"), {"action", "prompt", "title", "defaultText"});
 }
 
-void TestLook::dialogsShowTextsWhole()
+void TestLook::promptsShowTextsWhole()
 {
-    QFETCH(QStringList, prompt);
-    QFETCH(QString, text);
-    int width = 0, lines = 0;
+    QFETCH(QString, prompt);
+    QFETCH(QString, title);
+    QFETCH(QString, defaultText);
+    int width = 0;
     QStringList seen;
     // Prompts with a default text are cancelled, the others answered, after a typed 7.
     whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
         width = dialog->width();
-        seen << dialog->windowTitle() << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y());
-        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+        auto *field = dialog->findChild<QLineEdit *>();
+        seen << dialog->windowTitle() << QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y())
+             << dialog->findChild<QLabel *>()->text() << field->accessibleName() << field->text();
+        QTest::keyClicks(field, QStringLiteral("7"));
+        for (auto *button : dialog->findChildren<QPushButton *>())
+            if (button->text() == (defaultText.isEmpty() ? QLatin1String("OK") : QLatin1String("Annulla")))
+                QTest::mouseClick(button, Qt::LeftButton);
+    });
+    QCOMPARE(m_dialogs.inputBox(prompt, title, defaultText, 1500, 1500),
+        defaultText.isEmpty() ? QStringLiteral("7") : QString());
+    const QString text = QString(prompt).replace(u'\r', u'\n');
+    QCOMPARE(
+        seen, QStringList({title, QStringLiteral("100,100"), text, text.section(u'\n', 0, 0), defaultText}));
+    QCOMPARE_GE(width,
+        QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold)).horizontalAdvance(title) + 120);
+    // Any desktop: the title in its title font, and about 100 pixels of icon and buttons.
+    QCOMPARE_GE(width,
+        QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(title) + 100);
+}
+
+// QMessageBox on its own wraps any text wider than 500 pixels: a message's
+// lines stay whole, under the window's caption; a warning has its icon.
+void TestLook::messagesShowLinesWhole()
+{
+    for (const QString &text :
+        {QStringLiteral("Attenzione: il numero della settimana deve essere compreso tra 1 e 53"),
+            Help::aboutText(Help::programVersionInfo(), QStringLiteral("M"), QStringLiteral("D"))}) {
+        int lines = 0;
+        QStringList seen;
+        whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
             const QLabel *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             lines =
                 qRound(label->heightForWidth(label->width()) / double(label->fontMetrics().lineSpacing()));
-            seen << QString::number(box->icon());
+            seen << box->windowTitle() << QString::number(box->icon());
             box->done(0);
-            return;
-        }
-        auto *field = dialog->findChild<QLineEdit *>();
-        seen << dialog->findChild<QLabel *>()->text() << field->accessibleName() << field->text();
-        QTest::keyClicks(field, QStringLiteral("7"));
-        for (auto *button : dialog->findChildren<QPushButton *>()) {
-            if (button->text() == (prompt[4].isEmpty() ? QLatin1String("OK") : QLatin1String("Annulla")))
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
-    });
-    if (text.isEmpty()) {
-        const QString &title = prompt[3];
-        const QString asked = caseField<QString>(prompt[2]);
-        QCOMPARE(m_dialogs.inputBox(asked, title, prompt[4], 1500, 1500),
-            prompt[4].isEmpty() ? QStringLiteral("7") : QString());
-        const QString shown = QString(asked).replace(u'\r', u'\n');
-        QCOMPARE(seen,
-            QStringList({title, QStringLiteral("100,100"), shown, shown.section(u'\n', 0, 0), prompt[4]}));
-        QCOMPARE_GE(width,
-            QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold)).horizontalAdvance(title) +
-                120);
-        // Any desktop: the title in its title font, and about 100 pixels of icon and buttons.
-        QCOMPARE_GE(width,
-            QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(title) + 100);
-    } else {
+        });
         m_dialogs.msgBox(text, MessageStyle::Warning, QStringLiteral("Fastorio"));
         QCOMPARE(lines, QtDialogService::displayText(text).count(u'\n') + 1);
-        QCOMPARE(QStringList({seen.value(0), seen.value(2)}),
-            QStringList({QStringLiteral("Fastorio"), QString::number(QMessageBox::Warning)}));
+        QCOMPARE(seen, QStringList({QStringLiteral("Fastorio"), QString::number(QMessageBox::Warning)}));
     }
 }
 

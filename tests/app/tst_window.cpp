@@ -19,43 +19,44 @@
 namespace
 {
 
-// Runs one action of a scenario, as a user would where a user can; `during`
-// collects the actions that wait for the next dialog.
+// A press on a button with what the window system sends: "shift+ctrl+right" is
+// the keys held, then the mouse button; the keys are read as a shortcut's, a key
+// standing where the button is.
+void press(QWidget *button, const QString &how)
+{
+    const QString name = how.section(u'+', -1);
+    const auto keys = QKeySequence::fromString(how.chopped(name.size()) + u'A')[0].keyboardModifiers();
+    const Qt::MouseButton pressed = name == QLatin1String("left") ? Qt::LeftButton
+        : name == QLatin1String("right")                          ? Qt::RightButton
+                                                                  : Qt::MiddleButton;
+    QTest::mousePress(button, pressed, keys);
+    // The window system follows a right press with a context menu event.
+    if (pressed == Qt::RightButton) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, {}, button->mapToGlobal(QPoint()), keys);
+        QApplication::sendEvent(button, &menuEvent);
+    }
+    QTest::mouseRelease(button, pressed, keys);
+}
+
+// Runs one action of a scenario (window.cases tells them), as a user would
+// where a user can; `during` collects the actions that wait for the next dialog.
 void act(WindowFixture &f, const QString &action, QStringList &during)
 {
     const QString verb = action.section(u':', 0, 0);
     const QString arg = action.section(u':', 1);
     if (verb.startsWith(QLatin1String("Cmd_"))) {
-        // Cmd_Oggi:shift+ctrl+right, the keys held, then the mouse button; the keys are
-        // read as a shortcut's, a key standing where the button is.
-        const QString button = arg.section(u'+', -1);
-        const Qt::KeyboardModifiers keys =
-            QKeySequence::fromString(arg.chopped(button.size()) + u'A')[0].keyboardModifiers();
-        const Qt::MouseButton pressed = button == QLatin1String("left") ? Qt::LeftButton
-            : button == QLatin1String("right")                          ? Qt::RightButton
-                                                                        : Qt::MiddleButton;
-        QWidget *target = f.control(verb);
-        QTest::mousePress(target, pressed, keys);
-        // The window system follows a right press with a context menu event.
-        if (pressed == Qt::RightButton) {
-            QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, {}, target->mapToGlobal(QPoint()), keys);
-            QApplication::sendEvent(target, &menuEvent);
-        }
-        QTest::mouseRelease(target, pressed, keys);
+        press(f.control(verb), arg);
     } else if (verb == QLatin1String("keys")) {
         const QKeyCombination keys = QKeySequence::fromString(arg)[0];
         QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     } else if (verb == QLatin1String("entry")) {
-        // entry:3, the third entry of the menu just opened, which opens under its button
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        const QWidget *owner = menu->parentWidget();
-        QCOMPARE(menu->pos(), owner->mapToGlobal(owner->rect().bottomLeft()));
+        QVERIFY(menu); // opened under its button
+        QCOMPARE(menu->pos(), menu->parentWidget()->mapToGlobal(menu->parentWidget()->rect().bottomLeft()));
         for (int entry = arg.toInt(); entry > 0; --entry)
             QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     } else if (verb == QLatin1String("reader")) {
-        // reader:Cmd_Oggi:3, a screen reader runs the control's third action
         auto *actions =
             QAccessible::queryAccessibleInterface(f.control(arg.section(u':', 0, 0)))->actionInterface();
         actions->doAction(actions->actionNames().value(arg.section(u':', 1).toInt() - 1));
@@ -68,8 +69,7 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
         QTest::mouseDClick(f.control(arg), verb == QLatin1String("dbl") ? Qt::LeftButton : Qt::RightButton);
     } else if (verb == QLatin1String("pick")) {
         QVERIFY(CalendarDriver(f.calendar).click(QDate::fromString(arg, Qt::ISODate)));
-    } else if (verb == QLatin1String("miss")) {
-        // The grid's corner, left of the weekday names, shows no day.
+    } else if (verb == QLatin1String("miss")) { // the grid's corner, left of the weekday names, shows no day
         QTest::mouseClick(f.calendar->grid()->viewport(), Qt::LeftButton, {}, QPoint(1, 1));
     } else if (verb == QLatin1String("close")) {
         const qsizetype prompts = f.dialogs.prompts.size();
@@ -81,6 +81,39 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
     } else {
         QFAIL(qPrintable(QStringLiteral("unknown action ") + action));
     }
+}
+
+// Whatever a message says, the row behind it already shows the day selected.
+// Actions "during" a dialog meet it as a modal window.
+void meetDialogs(WindowFixture &f, QStringList &during)
+{
+    f.dialogs.whileDialogOpen = [&f, &during] {
+        QCOMPARE(f.row(), expectedRow(f.selected()));
+        if (during.isEmpty())
+            return;
+        {
+            QDialog modal(&f.window);
+            modal.open();
+            for (const QString &action : std::exchange(during, {}))
+                act(f, action, during);
+        }
+        QVERIFY(activate(&f.window)); // as a window manager does once the dialog is gone
+    };
+}
+
+// A warning or a count is written out in full, any other message by its title
+// in brackets; only warnings, with the window's caption as title, have the
+// warning style.
+void compareMessages(const QList<RecordedMessage> &messages, const QStringList &expected)
+{
+    QStringList shown;
+    for (const RecordedMessage &message : messages) {
+        const bool warning = message.prompt.startsWith(QLatin1String("Attenzione: "));
+        QCOMPARE(message.style == MessageStyle::Warning, warning);
+        const QStringView fullTitle = warning ? u"Fastorio" : u"Calcolo del numero di giorni tra due date";
+        shown << (message.title == fullTitle ? message.prompt : u'[' + message.title + u']');
+    }
+    QCOMPARE(shown, expected);
 }
 
 // " ; " between a field's items, a blank between actions; "-" for none.
@@ -126,27 +159,11 @@ void TestWindow::scenarios()
     QFETCH(QString, focus);
 
     WindowFixture f(today, openedOn);
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QVERIFY(activate(&f.window));
     f.control(QStringLiteral("Cmd_Info"))->setFocus();
     f.dialogs.answers = listField(answers);
-    // Whatever a message says, the row behind it already shows the day
-    // selected. Actions "during" a dialog meet it as a modal window.
     QStringList during;
-    f.dialogs.whileDialogOpen = [&] {
-        QCOMPARE(f.row(), expectedRow(f.selected()));
-        if (during.isEmpty())
-            return;
-        {
-            QDialog modal(&f.window);
-            modal.open();
-            for (const QString &action : std::exchange(during, {}))
-                act(f, action, during);
-        }
-        f.window.activateWindow(); // as a window manager does once the dialog is gone
-        QVERIFY(QTest::qWaitForWindowActive(&f.window));
-    };
-
+    meetDialogs(f, during);
     QSignalSpy clicks(f.calendar, &Calendar::click); // one a day picked by the user
     for (const QString &action : listField(actions, QStringLiteral(" "))) {
         act(f, action, during);
@@ -158,26 +175,14 @@ void TestWindow::scenarios()
     QCOMPARE(clicks.count(), picks);
     QCOMPARE(f.selected(), after);
     QCOMPARE(f.row(), expectedRow(after));
-    // A warning or a count is written out in full, any other message by its
-    // title in brackets; only warnings, with the window's caption as title,
-    // have the warning style.
-    QStringList shown;
-    for (const RecordedMessage &message : f.dialogs.messages) {
-        const bool inFull = message.style == MessageStyle::Warning
-            ? message.title == QLatin1String("Fastorio")
-            : message.title == QLatin1String("Calcolo del numero di giorni tra due date");
-        shown << (inFull ? message.prompt : u'[' + message.title + u']');
-        QCOMPARE(
-            message.style == MessageStyle::Warning, message.prompt.startsWith(QLatin1String("Attenzione: ")));
-    }
-    QCOMPARE(shown, listField(messages));
+    compareMessages(f.dialogs.messages, listField(messages));
     // On the control named (or its focus proxy), or still on "?".
     QVERIFY(f.control(focus == QLatin1String("kept") ? QStringLiteral("Cmd_Info") : focus)->hasFocus());
     // An armed count shows only in what the next change of day does: a move
     // by 0 days completes it.
     f.dialogs.answers = {QStringLiteral("+0")};
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
-    QCOMPARE(f.dialogs.messages.size() > shown.size(), armed);
+    QCOMPARE(f.dialogs.messages.size() > listField(messages).size(), armed);
 }
 
 void TestWindow::prompts_data()
@@ -197,9 +202,7 @@ void TestWindow::prompts()
     WindowFixture f(QDate(2026, 12, 5), QDate(1999, 3, 10));
     f.window.show();
     f.window.move(3500, 2300);
-    QVERIFY(QTest::qWaitFor([&f] {
-        return f.window.frameGeometry().topLeft() == QPoint(3500, 2300);
-    }));
+    QTRY_COMPARE(f.window.frameGeometry().topLeft(), QPoint(3500, 2300));
     QStringList during;
     act(f, action, during);
     QCOMPARE(f.dialogs.prompts.size(), 1);
@@ -240,8 +243,7 @@ void TestWindow::pressedButtonComesBackUp()
 void TestWindow::layoutAndAccessibleNames()
 {
     WindowFixture f(QDate(2010, 5, 31));
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QVERIFY(activate(&f.window));
     QCOMPARE(f.window.size(), QSize(403, 255));
     const QCalendarWidget *grid = f.calendar->calendarWidget();
     QCOMPARE(grid->geometry(), f.calendar->rect()); // the month grid fills its place
@@ -289,11 +291,10 @@ void TestWindow::holidayTooltips()
         if (day.isValid())
             QVERIFY(calendar.setValue(day));
         const QDate shown(calendar.calendarWidget()->yearShown(), calendar.calendarWidget()->monthShown(), 1);
-        for (QDate cell = shown.addDays(-14); cell < shown.addDays(45); cell = cell.addDays(1)) {
+        for (QDate cell = shown.addDays(-14); cell < shown.addDays(45); cell = cell.addDays(1))
             if (const QModelIndex index = driver.cellOf(cell); index.isValid())
                 QCOMPARE(
                     index.data(Qt::ToolTipRole).toString(), Feasts::holidayNames(cell, cell).value(cell));
-        }
     }
 }
 

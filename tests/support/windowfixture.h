@@ -42,6 +42,14 @@ struct WindowFixture {
     int programEnds = 0;
 };
 
+// Shows `window` and makes it the active one, as a click on it would.
+inline bool activate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 // What the information row must show for a day, computed apart from the window.
 inline QStringList expectedRow(QDate day)
 {
