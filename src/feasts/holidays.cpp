@@ -52,8 +52,8 @@ constexpr QStringView monthNames[] = {u"Gennaio", u"Febbraio", u"Marzo", u"April
 QList<Feasts::Holiday> holidaysBetween(QDate first, QDate last)
 {
     QList<Feasts::Holiday> found;
-    const auto [from, to] = Dates::typedYearsBetween(first, last);
-    for (int year = from; year <= to; ++year) {
+    const Dates::YearSpan years = Dates::typedYearsBetween(first, last);
+    for (int year = years.from; year <= years.to; ++year) {
         for (const Feasts::Holiday &holiday : Feasts::holidays(Integer(year))) {
             if (holiday.date >= first && holiday.date <= last)
                 found << holiday;

@@ -33,8 +33,8 @@ namespace Feasts
 qint64 workingDays(QDate first, QDate last, const Comune *comune)
 {
     QSet<QDate> daysOff; // a set: a comune's day may be a national one too
-    const auto [from, to] = Dates::typedYearsBetween(first, last);
-    for (int year = from; year <= to; ++year) {
+    const Dates::YearSpan years = Dates::typedYearsBetween(first, last);
+    for (int year = years.from; year <= years.to; ++year) {
         for (const QDate day : lawDaysOff(Integer(year), comune)) {
             if (day >= first && day <= last && day.dayOfWeek() <= Qt::Friday)
                 daysOff << day;

@@ -28,7 +28,7 @@ std::variant<Answer::NoAction, Year, Answer::Warn> readYearAnswer(const QString 
     if (!isTypedYear(value))
         return Answer::Warn {invalidYearText()};
     // Inside the typed years the rounding always fits an Integer.
-    return Year {*Numbers::toIntegerHalfEven(value)};
+    return Year {Numbers::toIntegerHalfEven(value).value_or(Integer(0))};
 }
 
 QString invalidYearText()

@@ -115,7 +115,9 @@ void TestLook::textsRead()
     WindowFixture f(QDate(2010, 5, 31));
     QVERIFY(activate(&f.window));
     QApplication::setPalette(shown); // reaches the window with the next events
-    QTRY_COMPARE(f.window.palette().color(QPalette::Button), shown.color(QPalette::Button));
+    QVERIFY(QTest::qWaitFor([&] {
+        return f.window.palette().color(QPalette::Button) == shown.color(QPalette::Button);
+    }));
     // As asked for: a cell's own colours, or a widget's text colour (the header's buttons
     // take theirs when painted) on the background of the widget that fills it: itself, or
     // the first parent that fills its own.
@@ -214,8 +216,8 @@ void TestLook::ctrlF1ShowsFocusedDaysNames()
         const QAbstractItemView *grid = f.calendar->grid();
         QRect cell = grid->visualRect(grid->currentIndex());
         cell.moveTopLeft(grid->viewport()->mapToGlobal(cell.topLeft()));
-        QVERIFY(cell.adjusted(-cell.width(), -cell.height(), cell.width(), cell.height())
-                    .contains(tip->geometry().topLeft()));
+        const QRect around = cell.adjusted(-cell.width(), -cell.height(), cell.width(), cell.height());
+        QVERIFY(around.contains(tip->geometry().topLeft()));
     }
 }
 

@@ -202,7 +202,9 @@ void TestWindow::prompts()
     WindowFixture f(QDate(2026, 12, 5), QDate(1999, 3, 10));
     f.window.show();
     f.window.move(3500, 2300);
-    QTRY_COMPARE(f.window.frameGeometry().topLeft(), QPoint(3500, 2300));
+    QVERIFY(QTest::qWaitFor([&] {
+        return f.window.frameGeometry().topLeft() == QPoint(3500, 2300);
+    }));
     QStringList during;
     act(f, action, during);
     QCOMPARE(f.dialogs.prompts.size(), 1);
