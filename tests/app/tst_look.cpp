@@ -166,9 +166,10 @@ void TestLook::captionsFit()
 void TestLook::gridShowsFocusAsRepaintedWhole()
 {
     QPalette alike = QApplication::style()->standardPalette();
-    for (auto role = QPalette::ColorRole(0); role < QPalette::NColorRoles;
-         role = QPalette::ColorRole(role + 1))
-        alike.setBrush(QPalette::Inactive, role, alike.brush(QPalette::Active, role));
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = QPalette::ColorRole(role);
+        alike.setBrush(QPalette::Inactive, colorRole, alike.brush(QPalette::Active, colorRole));
+    }
     QApplication::setPalette(alike);
     WindowFixture f;
     QWidget other;
