@@ -3,7 +3,8 @@
 // as painted; a light scheme's own colours; the grid's lines; captions that
 // fit; a grid that shows a change of focus as a whole repaint draws it; the
 // focused day's names by Ctrl+F1; the real dialogs as a user sees and answers
-// them, their titles and lines whole; Qt's own texts in Italian.
+// them, their titles and lines whole; Qt's own texts in Italian; the print
+// dialog of Ctrl+P.
 #include "app/look.h"
 #include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
@@ -12,11 +13,14 @@
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -58,6 +62,8 @@ private Q_SLOTS:
     void promptsShowTextsWhole();
     void messagesShowLinesWhole();
     void promptMenuIsItalian();
+    void printDialogOpensInItalian_data();
+    void printDialogOpensInItalian();
 
 private:
     QtCatalog m_qtItalian;
@@ -295,6 +301,47 @@ void TestLook::promptMenuIsItalian()
         items << action->text().section(u'\t', 0, 0).remove(u'&');
     QCOMPARE(
         items.join(u','), QStringLiteral("Annulla,Rifai,,Taglia,Copia,Incolla,Elimina,,Seleziona tutto"));
+}
+
+void TestLook::printDialogOpensInItalian_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("Ctrl+P") << QStringLiteral("Ctrl+P");
+    QTest::addRow("M's menu, its fifth entry") << QStringLiteral("Shift+F10");
+    QTest::addRow("a screen reader's action of M") << QStringLiteral("reader");
+}
+
+// Qt's print dialog, in Italian, for the year of the page shown; Escape
+// closes it and nothing else happens.
+void TestLook::printDialogOpensInItalian()
+{
+    QFETCH(QString, how);
+    WindowFixture f(QDate(2010, 3, 1), QDate(2027, 6, 2));
+    QVERIFY(activate(&f.window));
+    QWidget *button = f.control(QStringLiteral("Cmd_Oggi"));
+    QStringList seen;
+    whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
+        auto *print = qobject_cast<QPrintDialog *>(dialog);
+        seen << dialog->windowTitle() << (print ? print->printer()->docName() : QString());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    if (how == u"reader") {
+        QAccessibleActionInterface *actions =
+            QAccessible::queryAccessibleInterface(button)->actionInterface();
+        actions->doAction(actions->actionNames().value(4));
+    } else if (how == u"Shift+F10") {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier);
+        for (int entry = 0; entry < 5; ++entry)
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    } else {
+        QTest::keyClick(f.calendar->grid(), Qt::Key_P, Qt::ControlModifier);
+    }
+    QTRY_COMPARE(seen, QStringList({QStringLiteral("Stampa"), QStringLiteral("Calendario 2027")}));
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(f.selected(), QDate(2027, 6, 2));
+    QVERIFY(f.dialogs.prompts.isEmpty() && f.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestLook)
