@@ -73,6 +73,36 @@ private Q_SLOTS:
         QCOMPARE(days.join(QStringLiteral(" / ")), names);
     }
 
+    // The working days of every year, and of each month in which a day off began
+    // or ended, worked out from the acts rather than from the program's table.
+    void law_data()
+    {
+        addCaseRows<QDate, QDate, QString, qint64>(
+            QFINDTESTDATA("law.cases"), {"first", "last", "comune", "workingDays"});
+    }
+
+    void law()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(QString, comune);
+        QFETCH(qint64, workingDays);
+        QCOMPARE(Feasts::workingDays(first, last, findComune(comune)), workingDays);
+    }
+
+    void comuneDays_data()
+    {
+        addCaseRows<QString, int, QDate>(QFINDTESTDATA("comunedays.cases"), {"comune", "year", "day"});
+    }
+
+    void comuneDays()
+    {
+        QFETCH(QString, comune);
+        QFETCH(int, year);
+        QFETCH(QDate, day);
+        QCOMPARE(comuneDay(*findComune(comune), Integer(year)).value_or(QDate()), day);
+    }
+
     // Every month and every year of 1900-2100, and the whole range, counted
     // day by day; the deadline of as many working days from the day before
     // each is its last working day, and back from the day after, its first.
