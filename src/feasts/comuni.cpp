@@ -40,6 +40,7 @@ constexpr int PatronDaysRestored = 1950;
 //   close: 21 November, the day that is off because of the comune.
 // - Vicenza: 25 April in older python-holidays, the Madonna di Monte Berico on
 //   8 September now, the city's feast: 8 September.
+// clang-format off
 constexpr Comune capitals[] = {
     {u"Agrigento", {}, {2, 25}, u"San Gerlando", He},
     {u"Alessandria", {}, {11, 10}, u"San Baudolino", He},
@@ -58,16 +59,13 @@ constexpr Comune capitals[] = {
     {u"Biella", {}, {12, 26}, u"Santo Stefano", He},
     {u"Bologna", {}, {10, 4}, u"San Petronio", He},
     // Provincial law 36/1992: Whit Monday instead of a patron's day.
-    {u"Bolzano/Bozen", u"Bolzano|Bozen", {FromEaster, 50}, u"Lunedì di Pentecoste", u"festa",
-        u"il lunedì dopo Pentecoste, dal 1993", 1993},
+    {u"Bolzano/Bozen", u"Bolzano|Bozen", {FromEaster, 50}, u"Lunedì di Pentecoste", u"festa", u"il lunedì dopo Pentecoste, dal 1993", 1993},
     {u"Brescia", {}, {2, 15}, u"Santi Faustino e Giovita", They},
-    {u"Brindisi", {}, {9, 1, Qt::Sunday}, u"San Teodoro d'Amasea e San Lorenzo da Brindisi", They,
-        u"la prima domenica di settembre"},
+    {u"Brindisi", {}, {9, 1, Qt::Sunday}, u"San Teodoro d'Amasea e San Lorenzo da Brindisi", They, u"la prima domenica di settembre"},
     {u"Cagliari", {}, {10, 30}, u"San Saturnino di Cagliari", He},
     {u"Caltanissetta", {}, {9, 29}, u"San Michele Arcangelo", He},
     {u"Campobasso", {}, {4, 23}, u"San Giorgio", He},
-    {u"Carbonia", u"Sud Sardegna", {5, 12, Qt::Thursday}, u"San Ponziano", He,
-        u"il giovedì dopo la seconda domenica di maggio"},
+    {u"Carbonia", u"Sud Sardegna", {5, 12, Qt::Thursday}, u"San Ponziano", He, u"il giovedì dopo la seconda domenica di maggio"},
     {u"Caserta", {}, {1, 20}, u"San Sebastiano", He},
     {u"Catania", {}, {2, 5}, u"Sant'Agata", She},
     {u"Catanzaro", {}, {7, 16}, u"San Vitaliano", He},
@@ -158,6 +156,7 @@ constexpr Comune capitals[] = {
     {u"Vicenza", {}, {9, 8}, u"Madonna di Monte Berico", She},
     {u"Viterbo", {}, {9, 4}, u"Santa Rosa da Viterbo", She},
 };
+// clang-format on
 
 // The provinces with two or three capitals, which a province's name cannot
 // lead to alone.

@@ -87,19 +87,6 @@ private Q_SLOTS:
         QCOMPARE(Feasts::workingDays(first, last, findComune(comune)), workingDays);
     }
 
-    void comuneDays_data()
-    {
-        addCaseRows<QString, int, QDate>(QFINDTESTDATA("comunedays.cases"), {"comune", "year", "day"});
-    }
-
-    void comuneDays()
-    {
-        QFETCH(QString, comune);
-        QFETCH(int, year);
-        QFETCH(QDate, day);
-        QCOMPARE(comuneDay(*findComune(comune), Integer(year)).value_or(QDate()), day);
-    }
-
     // The deadline of a month's working days (law.cases pins the count), from
     // the day before it, is its last working day, and back from the day after,
     // its first; a year's, from the last day of the year before, is its last.
