@@ -1,8 +1,8 @@
-// The day's information: the dates of a calendar page's cells and the count
-// of days between two dates.
-#include "casefile.h"
-#include "dayinfo/daydiff.h"
+// The dates of a calendar page's cells. The row's numbers and the count of
+// days are the command line's cases (--info, --differenza).
 #include "dayinfo/spokenday.h"
+
+#include <QTest>
 
 class TestDayInfo : public QObject
 {
@@ -21,19 +21,6 @@ private Q_SLOTS:
                 QCOMPARE(DayInfo::dayOfPage(first.year(), first.month(), cell / 7, day.day()), day);
             }
         }
-    }
-
-    void dayDiffMessage_data()
-    {
-        addCaseRows<QDate, QDate, QString>(QFINDTESTDATA("daydiff.cases"), {"start", "end", "message"});
-    }
-
-    void dayDiffMessage()
-    {
-        QFETCH(QDate, start);
-        QFETCH(QDate, end);
-        QFETCH(QString, message);
-        QCOMPARE(DayInfo::dayDiffMessage(start, end), message);
     }
 };
 
