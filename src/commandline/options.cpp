@@ -16,6 +16,7 @@ struct Chosen {
     bool asCalendar = false;
     std::optional<QString> comuneName; // as typed after --comune
     const Feasts::Comune *comune = nullptr; // the comune of that name, if any
+    const Option *repeated = nullptr; // an option with a value, given twice
 };
 
 // The arguments become a request or a refusal: first what Qt's parser cannot
@@ -96,7 +97,18 @@ private:
             (argument.size() > 1 && argument[0] == u'-' && argument[1].isLetter());
     }
 
-    static QString quoted(QStringView text) { return u'"' + text.toString() + u'"'; }
+    // What the user typed, as one safe line: a control character (a line
+    // feed, a terminal's escape) shows as "?", a long text is cut.
+    static QString quoted(QStringView text)
+    {
+        constexpr qsizetype Longest = 60;
+        QString shown;
+        for (const QChar character : text)
+            shown += character.category() == QChar::Other_Control ? u'?' : character;
+        if (shown.size() > Longest)
+            shown = shown.left(shown[Longest - 1].isHighSurrogate() ? Longest - 1 : Longest) + u'…';
+        return u'"' + shown + u'"';
+    }
 
     // Options the program does not take, or takes otherwise.
     static Refuse usageError(const QString &problem)
@@ -131,18 +143,26 @@ private:
             else
                 chosen.answers << &option;
         }
+        for (const Option &option : Options) {
+            if (!option.valueName.isEmpty() && parser.values(option.name.toString()).size() > 1)
+                chosen.repeated = &option;
+        }
         chosen.comune = chosen.comuneName ? Feasts::findComune(*chosen.comuneName) : nullptr;
         return chosen;
     }
 
-    // Options that cannot go together, a modifier without what it modifies, or a
-    // comune that is not known.
+    // Options that cannot go together or given twice, a modifier without what it
+    // modifies, or a comune that is not known.
     static std::optional<Refuse> misuse(const Chosen &chosen)
     {
         const QList<const Option *> &answers = chosen.answers;
         if (answers.size() > 1) {
             return usageError(QStringLiteral("le opzioni \"--") + answers[0]->name +
                 QStringLiteral("\" e \"--") + answers[1]->name + QStringLiteral("\" si escludono a vicenda"));
+        }
+        if (chosen.repeated) {
+            return usageError(QStringLiteral("l'opzione \"--") + chosen.repeated->name +
+                QStringLiteral("\" si usa una volta sola"));
         }
         const Task task = answers.isEmpty() ? Task::Window : answers[0]->task;
         if (chosen.asCalendar && task != Task::Holidays)
@@ -152,11 +172,25 @@ private:
             return usageError(QStringLiteral(
                 "l'opzione \"--comune\" si usa solo con \"--lavorativi\", \"--scadenza\" o \"--festivita\""));
         }
-        if (chosen.comuneName && !chosen.comune) {
-            return warning(QStringLiteral("Attenzione: il comune \"") + chosen.comuneName->trimmed() +
-                QStringLiteral("\" non è tra quelli noti (li elenca \"fastorio --comuni\")."));
-        }
+        if (chosen.comuneName && !chosen.comune)
+            return unknownComune(chosen.comuneName->trimmed());
         return std::nullopt;
+    }
+
+    // A province with several capitals is named, with them, as a warning.
+    static Refuse unknownComune(const QString &name)
+    {
+        const QStringList capitals = Feasts::sharedCapitals(name);
+        if (capitals.isEmpty()) {
+            return warning(QStringLiteral("Attenzione: il comune ") + quoted(name) +
+                QStringLiteral(" non è tra quelli noti (li elenca \"fastorio --comuni\")."));
+        }
+        QStringList names;
+        for (const QString &capital : capitals)
+            names << quoted(capital);
+        return warning(QStringLiteral("Attenzione: la provincia ") + quoted(name) +
+            QStringLiteral(" ha più capoluoghi: si scriva ") + names.sliced(0, names.size() - 1).join(u", ") +
+            QStringLiteral(" o ") + names.last() + u'.');
     }
 
     // Without an option, one date at most: the day the window opens on.
