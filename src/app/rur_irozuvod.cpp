@@ -487,13 +487,11 @@ void Rur_Irozuvod::Cmd_Info_Click()
 
 void Rur_Irozuvod::Show_ButtonHelp(Integer selector)
 {
-    QString caption;
-    if (selector == Help::TodayButtonHelp)
-        caption = m_cmdOggi->text();
-    else if (selector == Help::DiffButtonHelp)
-        caption = m_cmdDiff->text();
-    m_dialogs.msgBox(
-        Help::buttonHelpText(selector), MessageStyle::Information, Help::buttonHelpTitle(caption));
+    const bool today = selector == Help::TodayButtonHelp;
+    const QList<QStringView> lines =
+        today ? Mouse::helpLines(Feasts::todayGestures()) : Mouse::helpLines(DayInfo::diffGestures());
+    m_dialogs.msgBox(Help::buttonHelpText(lines), MessageStyle::Information,
+        Help::buttonHelpTitle(today ? m_cmdOggi->text() : m_cmdDiff->text()));
 }
 
 void Rur_Irozuvod::Show_Holidays(Integer year)

@@ -1,6 +1,7 @@
 #include "comuni.h"
 
 #include "holidays.h"
+#include "lawdays.h"
 
 #include <algorithm>
 
@@ -14,13 +15,14 @@ constexpr QStringView He = u"patrono";
 constexpr QStringView She = u"patrona";
 constexpr QStringView They = u"patroni";
 
-// Royal Decree 1027/1913 abolished the patron days that the decree of 1869 had
-// kept; L.260/1949 restored them.
-constexpr int PatronDaysAbolished = 1914;
+// RD 1027/1913 abolished the patron days that the decree of 1869 had kept;
+// L.260/1949 restored them.
 constexpr int PatronDaysRestored = 1950;
 
 // The 107 provincial capitals, and the other capitals of Barletta-Andria-Trani,
-// Forlì-Cesena and Pesaro e Urbino. Source of every row unless it says
+// Forlì-Cesena and Pesaro e Urbino; their other names are the short forms
+// people use ("Spezia") and the province's name where it is not the capital's
+// ("Verbano-Cusio-Ossola"). Source of every row unless it says
 // otherwise: python-holidays' Italian file (2025), which follows the Italian
 // Wikipedia's list of the patron saints of provincial capitals. One day a
 // comune; where sources name two, the row says which it keeps and why:
@@ -38,6 +40,7 @@ constexpr int PatronDaysRestored = 1950;
 //   close: 21 November, the day that is off because of the comune.
 // - Vicenza: 25 April in older python-holidays, the Madonna di Monte Berico on
 //   8 September now, the city's feast: 8 September.
+// clang-format off
 constexpr Comune capitals[] = {
     {u"Agrigento", {}, {2, 25}, u"San Gerlando", He},
     {u"Alessandria", {}, {11, 10}, u"San Baudolino", He},
@@ -45,7 +48,7 @@ constexpr Comune capitals[] = {
     {u"Andria", {}, {9, 15, Qt::Sunday}, u"San Riccardo di Andria", He, u"la terza domenica di settembre"},
     {u"Aosta", u"Aoste", {9, 7}, u"San Grato", He},
     {u"Arezzo", {}, {8, 7}, u"San Donato d'Arezzo", He},
-    {u"Ascoli Piceno", {}, {8, 5}, u"Sant'Emidio", He},
+    {u"Ascoli Piceno", u"Ascoli", {8, 5}, u"Sant'Emidio", He},
     {u"Asti", {}, {5, 1, Qt::Tuesday}, u"San Secondo di Asti", He, u"il primo martedì di maggio"},
     {u"Avellino", {}, {2, 14}, u"San Modestino", He},
     {u"Bari", {}, {12, 6}, u"San Nicola", He},
@@ -56,16 +59,13 @@ constexpr Comune capitals[] = {
     {u"Biella", {}, {12, 26}, u"Santo Stefano", He},
     {u"Bologna", {}, {10, 4}, u"San Petronio", He},
     // Provincial law 36/1992: Whit Monday instead of a patron's day.
-    {u"Bolzano/Bozen", u"Bolzano|Bozen", {FromEaster, 50}, u"Lunedì di Pentecoste", u"festa",
-        u"il lunedì dopo Pentecoste, dal 1993", 1993},
+    {u"Bolzano/Bozen", u"Bolzano|Bozen", {FromEaster, 50}, u"Lunedì di Pentecoste", u"festa", u"il lunedì dopo Pentecoste, dal 1993", 1993},
     {u"Brescia", {}, {2, 15}, u"Santi Faustino e Giovita", They},
-    {u"Brindisi", {}, {9, 1, Qt::Sunday}, u"San Teodoro d'Amasea e San Lorenzo da Brindisi", They,
-        u"la prima domenica di settembre"},
+    {u"Brindisi", {}, {9, 1, Qt::Sunday}, u"San Teodoro d'Amasea e San Lorenzo da Brindisi", They, u"la prima domenica di settembre"},
     {u"Cagliari", {}, {10, 30}, u"San Saturnino di Cagliari", He},
     {u"Caltanissetta", {}, {9, 29}, u"San Michele Arcangelo", He},
     {u"Campobasso", {}, {4, 23}, u"San Giorgio", He},
-    {u"Carbonia", {}, {5, 12, Qt::Thursday}, u"San Ponziano", He,
-        u"il giovedì dopo la seconda domenica di maggio"},
+    {u"Carbonia", u"Sud Sardegna", {5, 12, Qt::Thursday}, u"San Ponziano", He, u"il giovedì dopo la seconda domenica di maggio"},
     {u"Caserta", {}, {1, 20}, u"San Sebastiano", He},
     {u"Catania", {}, {2, 5}, u"Sant'Agata", She},
     {u"Catanzaro", {}, {7, 16}, u"San Vitaliano", He},
@@ -88,8 +88,8 @@ constexpr Comune capitals[] = {
     {u"Grosseto", {}, {8, 10}, u"San Lorenzo", He},
     {u"Imperia", {}, {11, 26}, u"San Leonardo da Porto Maurizio", He},
     {u"Isernia", {}, {5, 19}, u"San Pietro Celestino", He},
-    {u"L'Aquila", {}, {6, 10}, u"San Massimo d'Aveia", He},
-    {u"La Spezia", {}, {3, 19}, u"San Giuseppe", He},
+    {u"L'Aquila", u"Aquila", {6, 10}, u"San Massimo d'Aveia", He},
+    {u"La Spezia", u"Spezia", {3, 19}, u"San Giuseppe", He},
     {u"Latina", {}, {4, 25}, u"San Marco evangelista", He},
     {u"Lecce", {}, {8, 26}, u"Sant'Oronzo", He},
     {u"Lecco", {}, {12, 6}, u"San Nicola", He},
@@ -98,12 +98,12 @@ constexpr Comune capitals[] = {
     {u"Lucca", {}, {7, 12}, u"San Paolino di Lucca", He},
     {u"Macerata", {}, {8, 31}, u"San Giuliano l'ospitaliere", He},
     {u"Mantova", {}, {3, 18}, u"Sant'Anselmo da Baggio", He},
-    {u"Massa", {}, {10, 4}, u"San Francesco d'Assisi", He},
+    {u"Massa", u"Massa-Carrara", {10, 4}, u"San Francesco d'Assisi", He},
     {u"Matera", {}, {7, 2}, u"Madonna della Bruna", She},
     {u"Messina", {}, {6, 3}, u"Madonna della Lettera", She},
     {u"Milano", {}, {12, 7}, u"Sant'Ambrogio", He},
     {u"Modena", {}, {1, 31}, u"San Geminiano", He},
-    {u"Monza", {}, {6, 24}, u"San Giovanni Battista", He},
+    {u"Monza", u"Monza e Brianza|Monza e della Brianza", {6, 24}, u"San Giovanni Battista", He},
     {u"Napoli", {}, {9, 19}, u"San Gennaro", He},
     {u"Novara", {}, {1, 22}, u"San Gaudenzio", He},
     {u"Nuoro", {}, {8, 5}, u"Nostra Signora della Neve", She},
@@ -149,12 +149,26 @@ constexpr Comune capitals[] = {
     {u"Urbino", {}, {6, 1}, u"San Crescentino", He},
     {u"Varese", {}, {5, 8}, u"San Vittore il Moro", He},
     {u"Venezia", {}, {11, 21}, u"Madonna della Salute", She},
-    {u"Verbania", {}, {5, 8}, u"San Vittore il Moro", He},
+    {u"Verbania", u"Verbano-Cusio-Ossola", {5, 8}, u"San Vittore il Moro", He},
     {u"Vercelli", {}, {8, 1}, u"Sant'Eusebio di Vercelli", He},
     {u"Verona", {}, {5, 21}, u"San Zeno", He},
-    {u"Vibo Valentia", {}, {3, 1}, u"San Leoluca", He},
+    {u"Vibo Valentia", u"Vibo", {3, 1}, u"San Leoluca", He},
     {u"Vicenza", {}, {9, 8}, u"Madonna di Monte Berico", She},
     {u"Viterbo", {}, {9, 4}, u"Santa Rosa da Viterbo", She},
+};
+// clang-format on
+
+// The provinces with two or three capitals, which a province's name cannot
+// lead to alone.
+struct SharedProvince {
+    QStringView name;
+    QStringView capitals; // separated by "|"
+};
+
+constexpr SharedProvince sharedProvinces[] = {
+    {u"Barletta-Andria-Trani", u"Barletta|Andria|Trani"},
+    {u"Forlì-Cesena", u"Forlì|Cesena"},
+    {u"Pesaro e Urbino", u"Pesaro|Urbino"},
 };
 
 // "L'Aquila", "l aquila" and "LAQUILA" read alike: letters alone, folded, accents dropped.
@@ -198,11 +212,25 @@ const Comune *findComune(QStringView typed)
     return found == std::end(capitals) ? nullptr : found;
 }
 
+QStringList sharedCapitals(QStringView typed)
+{
+    const QString wanted = folded(typed);
+    for (const SharedProvince &province : sharedProvinces) {
+        if (folded(province.name) == wanted)
+            return province.capitals.toString().split(u'|');
+    }
+    return {};
+}
+
 std::optional<QDate> comuneDay(const Comune &comune, Integer year)
 {
+    const std::optional<QDate> day = dayIn(comune.day, year);
+    if (!day)
+        return std::nullopt;
+    const int number = dayNumber(day->year(), day->month(), day->day());
     const bool kept = comune.firstYear != 0 ? year >= comune.firstYear
-                                            : year < PatronDaysAbolished || year >= PatronDaysRestored;
-    return kept ? dayIn(comune.day, year) : std::nullopt;
+                                            : number <= BeforeRd1027Of1913 || year >= PatronDaysRestored;
+    return kept ? day : std::nullopt;
 }
 
 QString comuneFeastName(const Comune &comune)

@@ -3,6 +3,7 @@
 #include "dayrule.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <span>
@@ -19,7 +20,7 @@ struct Comune {
     QStringView feast; // "Sant'Ambrogio"
     QStringView role; // "patrono": the list names the day "Sant'Ambrogio, patrono di Milano"
     QStringView when = {}; // the day in words where it moves: "il primo martedì di maggio"
-    int firstYear = 0; // 0: the years patron days were kept, up to 1913 and from 1950
+    int firstYear = 0; // 0: when patron days were kept, to 24 September 1913 and from 1950
 };
 
 // The provincial capitals, in alphabetical order.
@@ -28,6 +29,10 @@ std::span<const Comune> comuni();
 // The comune named as people type it: any case, with or without accents,
 // apostrophes and blanks; none when no comune has that name.
 const Comune *findComune(QStringView typed);
+
+// The capitals of the province named as people type it, when it has two or
+// three ("Forlì-Cesena": "Forlì", "Cesena"); none for any other name.
+QStringList sharedCapitals(QStringView typed);
 
 // The comune's day off in `year`, when it keeps one.
 std::optional<QDate> comuneDay(const Comune &comune, Integer year);

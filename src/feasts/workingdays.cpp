@@ -45,9 +45,12 @@ qint64 workingDays(QDate first, QDate last, const Comune *comune)
 
 std::optional<QDate> deadline(QDate from, qint64 count, const Comune *comune)
 {
+    // Bounded before std::abs, which has no answer for the smallest qint64.
+    if (count > MaxCount || count < -MaxCount)
+        return std::nullopt;
     const int step = count < 0 ? -1 : 1;
     qint64 left = std::abs(count);
-    if (left > MaxCount || !knowsLaw(from.addDays(step)))
+    if (!knowsLaw(from.addDays(step)))
         return std::nullopt;
     QDate day = from;
     // Whole weeks hold five weekdays each, less their days off: jump by as

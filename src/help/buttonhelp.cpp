@@ -1,26 +1,6 @@
 #include "buttonhelp.h"
 
-#include "dayinfo/daydiff.h"
-#include "feasts/todaybutton.h"
-
 #include <QStringList>
-
-namespace
-{
-
-// Numbered from 1 in the table's order: "1) tasto sinistro: ...".
-template<class Table>
-QStringList helpLines(const Table &table)
-{
-    QStringList lines;
-    for (const auto &row : table) {
-        if (!row.helpLine.isEmpty())
-            lines << QStringLiteral("%1) ").arg(lines.size() + 1) + row.helpLine;
-    }
-    return lines;
-}
-
-} // namespace
 
 namespace Help
 {
@@ -30,13 +10,12 @@ QString buttonHelpTitle(const QString &caption)
     return QStringLiteral("Funzioni del tasto ") + caption;
 }
 
-QString buttonHelpText(Integer selector)
+// Numbered from 1 in the table's order: "1) tasto sinistro: ...".
+QString buttonHelpText(const QList<QStringView> &helpLines)
 {
     QStringList lines;
-    if (selector == TodayButtonHelp)
-        lines = helpLines(Feasts::todayGestures());
-    else if (selector == DiffButtonHelp)
-        lines = helpLines(DayInfo::diffGestures());
+    for (const QStringView line : helpLines)
+        lines << QStringLiteral("%1) ").arg(lines.size() + 1) + line;
     return QStringLiteral("Selezione con:\r\r") + lines.join(QChar(u'\r'));
 }
 

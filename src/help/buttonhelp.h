@@ -2,6 +2,7 @@
 
 #include "platform/integer.h"
 
+#include <QList>
 #include <QString>
 
 // The help message a right-click shows for a button with several gestures.
@@ -16,9 +17,9 @@ inline constexpr Integer DiffButtonHelp = 2; // the "D" button
 QString buttonHelpTitle(const QString &caption);
 
 // "Selezione con:", an empty line, then the help lines of the button's
-// gesture table, numbered and separated by single carriage returns, with no
-// break after the last one. An unknown selector gives the heading alone.
-QString buttonHelpText(Integer selector);
+// gesture table (Mouse::helpLines), numbered and separated by single carriage
+// returns, with no break after the last one.
+QString buttonHelpText(const QList<QStringView> &helpLines);
 
 // What a screen reader adds to a button's description: its keys.
 QString buttonKeysHint();

@@ -1,6 +1,7 @@
 #include "pdfanswer.h"
 
 #include "commandline/commandline.h"
+#include "commandline/pagerequest.h"
 #include "commandline/terminal.h"
 #include "feasts/yearpage.h"
 #include "yearsheet.h"

@@ -2,6 +2,7 @@
 
 #include "integer.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -45,6 +46,18 @@ auto actionFor(const Table &table, Integer button, Integer shift) -> std::option
             return row.action;
     }
     return std::nullopt;
+}
+
+// The help lines of a gesture table, in its order, less the empty ones.
+template<class Table>
+QList<QStringView> helpLines(const Table &table)
+{
+    QList<QStringView> lines;
+    for (const auto &row : table) {
+        if (!row.helpLine.isEmpty())
+            lines << row.helpLine;
+    }
+    return lines;
 }
 
 } // namespace Mouse

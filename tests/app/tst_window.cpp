@@ -38,6 +38,15 @@ void press(QWidget *button, const QString &how)
     QTest::mouseRelease(button, pressed, keys);
 }
 
+// A screen reader's actions of one control, all asked for before any runs.
+void readerActions(WindowFixture &f, const QString &control, const QStringList &numbers)
+{
+    auto *actions = QAccessible::queryAccessibleInterface(f.control(control))->actionInterface();
+    for (const QString &number : numbers)
+        actions->doAction(actions->actionNames().value(number.toInt() - 1));
+    QCoreApplication::processEvents();
+}
+
 // Runs one action of a scenario (window.cases tells them), as a user would
 // where a user can; `during` collects the actions that wait for the next dialog.
 void act(WindowFixture &f, const QString &action, QStringList &during)
@@ -57,10 +66,7 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
             QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     } else if (verb == QLatin1String("reader")) {
-        auto *actions =
-            QAccessible::queryAccessibleInterface(f.control(arg.section(u':', 0, 0)))->actionInterface();
-        actions->doAction(actions->actionNames().value(arg.section(u':', 1).toInt() - 1));
-        QCoreApplication::processEvents();
+        readerActions(f, arg.section(u':', 0, 0), arg.section(u':', 1).split(u':'));
     } else if (verb == QLatin1String("during")) {
         during << arg;
     } else if (verb == QLatin1String("focus")) {
@@ -89,11 +95,10 @@ void meetDialogs(WindowFixture &f, QStringList &during)
 {
     f.dialogs.whileDialogOpen = [&f, &during] {
         QCOMPARE(f.row(), expectedRow(f.selected()));
-        if (during.isEmpty())
-            return;
         {
             QDialog modal(&f.window);
             modal.open();
+            QCoreApplication::processEvents(); // what the dialog's own loop runs: queued actions
             for (const QString &action : std::exchange(during, {}))
                 act(f, action, during);
         }

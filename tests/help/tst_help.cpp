@@ -1,4 +1,6 @@
 #include "casefile.h"
+#include "dayinfo/daydiff.h"
+#include "feasts/todaybutton.h"
 #include "help/about.h"
 #include "help/buttonhelp.h"
 
@@ -18,8 +20,10 @@ private Q_SLOTS:
         const auto lines = [](const QString &path) {
             return readText(path).trimmed().split(u'\n');
         };
-        QCOMPARE(buttonHelpText(TodayButtonHelp).split(u'\r'), lines(QFINDTESTDATA("help-today.txt")));
-        QCOMPARE(buttonHelpText(DiffButtonHelp).split(u'\r'), lines(QFINDTESTDATA("help-diff.txt")));
+        QCOMPARE(buttonHelpText(Mouse::helpLines(Feasts::todayGestures())).split(u'\r'),
+            lines(QFINDTESTDATA("help-today.txt")));
+        QCOMPARE(buttonHelpText(Mouse::helpLines(DayInfo::diffGestures())).split(u'\r'),
+            lines(QFINDTESTDATA("help-diff.txt")));
         QCOMPARE(aboutText(versionInfoFor(u"2.1.3"), QStringLiteral("M"), QStringLiteral("D")).split(u'\r'),
             lines(QFINDTESTDATA("about.txt")));
     }
