@@ -3,7 +3,6 @@
 #include "feasts/yearpage.h"
 
 #include <QBuffer>
-#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>

@@ -333,43 +333,40 @@ void TestLook::promptMenuIsItalian()
 
 void TestLook::printDialogOpensInItalian_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::addRow("Ctrl+P") << QStringLiteral("Ctrl+P");
-    QTest::addRow("M's menu, its fifth entry") << QStringLiteral("Shift+F10");
-    QTest::addRow("a screen reader's action of M") << QStringLiteral("reader");
+    QTest::addColumn<int>("entry"); // of M's menu; 0: Ctrl+P; negative: a screen reader's action
+    QTest::addRow("Ctrl+P") << 0;
+    QTest::addRow("M's menu, its fifth entry") << 5;
+    QTest::addRow("a screen reader's fifth action of M") << -5;
 }
 
 // Qt's print dialog, in Italian, for the year of the page shown; Escape
-// closes it and nothing else happens.
+// closes it and nothing else opens.
 void TestLook::printDialogOpensInItalian()
 {
-    QFETCH(QString, how);
+    QFETCH(int, entry);
     WindowFixture f(QDate(2010, 3, 1), QDate(2027, 6, 2));
     QVERIFY(activate(&f.window));
     QWidget *button = f.control(QStringLiteral("Cmd_Oggi"));
     QStringList seen;
     whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
-        auto *print = qobject_cast<QPrintDialog *>(dialog);
-        seen << dialog->windowTitle() << (print ? print->printer()->docName() : QString());
+        seen << dialog->windowTitle() + u' ' + qobject_cast<QPrintDialog *>(dialog)->printer()->docName();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    if (how == u"reader") {
+    if (entry < 0) {
         QAccessibleActionInterface *actions =
             QAccessible::queryAccessibleInterface(button)->actionInterface();
-        actions->doAction(actions->actionNames().value(4));
-    } else if (how == u"Shift+F10") {
+        actions->doAction(actions->actionNames().value(-entry - 1));
+    } else if (entry > 0) {
         button->setFocus();
         QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier);
-        for (int entry = 0; entry < 5; ++entry)
+        for (int down = 0; down < entry; ++down)
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
     } else {
         QTest::keyClick(f.calendar->grid(), Qt::Key_P, Qt::ControlModifier);
     }
-    QTRY_COMPARE(seen, QStringList({QStringLiteral("Stampa"), QStringLiteral("Calendario 2027")}));
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(f.selected(), QDate(2027, 6, 2));
-    QVERIFY(f.dialogs.prompts.isEmpty() && f.dialogs.messages.isEmpty());
+    QTRY_COMPARE(seen, QStringList(QStringLiteral("Stampa Calendario 2027")));
+    QVERIFY(!QApplication::activeModalWidget() && f.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestLook)

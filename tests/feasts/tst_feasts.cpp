@@ -110,46 +110,36 @@ private Q_SLOTS:
         QFETCH(QStringList, red);
         QFETCH(QString, workingDays);
         const PageMonth page = yearPage(Integer(year), findComune(comune)).months[std::size_t(month - 1)];
-        QStringList rows;
-        QStringList days; // in the grid's order, "5" for the 1st in Friday's column
-        QStringList off;
+        QStringList rows, off, days; // days in the grid's order, "5" for the 1st in Friday's column
         for (const PageWeek &week : page.weeks) {
             rows << QString::number(week.week);
             for (std::size_t column = 0; column < week.days.size(); ++column) {
-                const PageDay &day = week.days[column];
-                if (day.day > 0)
-                    days << QString::number(day.day == 1 ? int(column) + 1 : day.day);
-                if (day.off)
-                    off << QString::number(day.day);
+                const int day = week.days[column].day;
+                if (day > 0)
+                    days << QString::number(day == 1 ? int(column) + 1 : day);
+                if (week.days[column].off)
+                    off << QString::number(day);
             }
         }
-        QCOMPARE(page.name, monthName(month));
         QCOMPARE(rows, weeks);
         QCOMPARE(days.size(), QDate(year, month, 1).daysInMonth());
         QCOMPARE(days.value(0), QString::number(firstColumn));
-        QCOMPARE(days.value(1), QStringLiteral("2")); // in order after it
         QCOMPARE(off, red);
         QCOMPARE(page.workingDays, workingDays);
     }
 
-    // yearpage-<year>[-<comune>].txt: the page's title, then its days off.
-    void yearPageDaysOff_data()
-    {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("comune");
-        QTest::addRow("1982, 2 June and 6 January worked") << 1982 << QString();
-        QTest::addRow("2011, a day off the list does not name") << 2011 << QString();
-        QTest::addRow("2027 in Milano, Carnevale worked") << 2027 << QStringLiteral("Milano");
-    }
-
+    // yearpage-<year>[-<comune>].txt: the page's title, then its days off: 2
+    // June and 6 January worked in 1982, a day the list does not name in 2011,
+    // Carnevale worked and Milano's day in 2027.
     void yearPageDaysOff()
     {
-        QFETCH(int, year);
-        QFETCH(QString, comune);
-        const QString name = QString::number(year) + (comune.isEmpty() ? QString() : u'-' + comune.toLower());
-        const QString golden = readText(QFINDTESTDATA(QStringLiteral("yearpage-%1.txt").arg(name)));
-        const YearPage page = yearPage(Integer(year), findComune(comune));
-        QCOMPARE(QStringList(page.title) + page.daysOff, golden.trimmed().split(u'\n'));
+        using Row = std::tuple<int, QStringView, QStringView>; // year, comune, the golden text's name
+        for (const auto &[year, comune, name] :
+            {Row {1982, u"", u"1982"}, {2011, u"", u"2011"}, {2027, u"Milano", u"2027-milano"}}) {
+            const YearPage page = yearPage(Integer(year), findComune(comune));
+            QCOMPARE(QStringList(page.title) + page.daysOff,
+                readText(QFINDTESTDATA(QStringLiteral("yearpage-%1.txt").arg(name))).trimmed().split(u'\n'));
+        }
     }
 
     void defaultYear()
