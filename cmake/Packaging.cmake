@@ -16,7 +16,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Gli sviluppatori di Fastorio <fastorio@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # dpkg-shlibdeps reads the binary's libraries, so Depends names the Qt 6 and C++
-# runtime packages at the versions this machine built against. It cannot see
+# runtime packages at the versions this machine built against, Qt's print
+# support among them (its package holds the CUPS plugin the print dialog
+# loads). It cannot see
 # what Qt loads at run time: the X11 platform plugin, the narrow face of the
 # information row and Qt's own Italian texts (buttons, edit menus); those are
 # named here and the libraries are added after them.

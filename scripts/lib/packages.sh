@@ -14,7 +14,7 @@ FASTORIO_RUN_PACKAGES=(
 
 # Only to test: displays, a window manager and a Wayland compositor with Qt's
 # plugin for it, desktop and package checkers, the screen-reader stack, an
-# iCalendar parser, clang with its sanitizers, the lint gate's clang-tidy and
+# iCalendar parser, poppler's tools that read the printed page, clang with its sanitizers, the lint gate's clang-tidy and
 # clang-format. Names that Debian 12 and 13 both have: clang, llvm,
 # libclang-rt-dev, clang-tidy and clang-format stand for each release's own
 # version.
@@ -24,7 +24,7 @@ FASTORIO_TEST_PACKAGES=(
     desktop-file-utils appstream dpkg-dev lintian man-db
     libxcb-damage0-dev
     dbus at-spi2-core python3-pyatspi
-    python3-icalendar
+    python3-icalendar poppler-utils
     clang libclang-rt-dev llvm
     clang-tidy clang-format
 )

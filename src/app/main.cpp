@@ -3,6 +3,7 @@
 #include "app/rur_irozuvod.h"
 #include "commandline/commandline.h"
 #include "commandline/terminal.h"
+#include "paper/pdfanswer.h"
 #include "platform/clock.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ int main(int argc, char *argv[])
         CommandLine::write(stderr, CommandLine::notWrittenText());
         return CommandLine::FailedStatus;
     }
+    if (const auto *page = std::get_if<CommandLine::PrintPage>(&outcome))
+        return Paper::writeYearPdf(*page, argc, argv);
     if (const auto *refusal = std::get_if<CommandLine::Refuse>(&outcome)) {
         CommandLine::write(stderr, refusal->text);
         return CommandLine::RefusedStatus;

@@ -5,6 +5,7 @@
 #include "app/namedactionsaccessible.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
+#include "app/yearprinting.h"
 #include "dayinfo/daydiff.h"
 #include "dayinfo/inforow.h"
 #include "feasts/easter.h"
@@ -17,6 +18,7 @@
 #include "platform/dialogservice.h"
 #include "platform/typedanswers.h"
 
+#include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -208,6 +210,7 @@ void Rur_Irozuvod::createShortcuts()
                 Lab_Week_DblClick(static_cast<Integer>(index));
             });
     }
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &Rur_Irozuvod::Print_Year);
 }
 
 void Rur_Irozuvod::setFocusChain()
@@ -400,6 +403,9 @@ void Rur_Irozuvod::Cmd_Oggi_MouseDown(Integer button, Integer shift)
             Show_Holidays(year);
         });
         break;
+    case TodayAction::PrintYear:
+        Print_Year();
+        break;
     case TodayAction::ShowHelp:
         Show_ButtonHelp(Help::TodayButtonHelp);
         break;
@@ -492,6 +498,12 @@ void Rur_Irozuvod::Show_Holidays(Integer year)
 {
     m_dialogs.msgBox(
         Feasts::holidayListText(year), MessageStyle::Information, Feasts::holidayListTitle(year));
+}
+
+// The year of the page shown, which may not be the selected day's.
+void Rur_Irozuvod::Print_Year()
+{
+    printYearPage(this, static_cast<Integer>(m_calendar->calendarWidget()->yearShown()));
 }
 
 void Rur_Irozuvod::warn(const QString &text)

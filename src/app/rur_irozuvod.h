@@ -71,6 +71,7 @@ private:
     void Find_Day();
     void Show_ButtonHelp(Integer selector);
     void Show_Holidays(Integer year);
+    void Print_Year();
 
     void askNumber(const Navigation::NumberEntry &entry);
     void goTo(QDate date);

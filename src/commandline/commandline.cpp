@@ -19,7 +19,7 @@ namespace
 {
 
 using namespace CommandLine;
-using Outcome = std::variant<OpenWindow, Print, Refuse>;
+using Outcome = std::variant<OpenWindow, Print, Refuse, PrintPage>;
 
 struct Years {
     Integer first;
@@ -40,6 +40,8 @@ public:
         case Task::Holidays:
         case Task::Calendar:
             return holidaysAnswer(inputs[0], request.task == Task::Calendar, request.comune);
+        case Task::YearPage:
+            return yearPageAnswer(inputs[0], request.comune);
         case Task::Info:
             return infoAnswer(inputs[0]);
         case Task::Difference:
@@ -85,6 +87,15 @@ private:
         if (const auto *jump = std::get_if<Answer::JumpTo>(&answer))
             return jump->date;
         return std::nullopt;
+    }
+
+    // One year: the page is the program's to paint.
+    static Outcome yearPageAnswer(const QString &yearText, const Feasts::Comune *comune)
+    {
+        const std::optional<Integer> year = readYear(yearText);
+        if (!year)
+            return warning(Dates::invalidYearText());
+        return PrintPage {*year, comune};
     }
 
     static Outcome holidaysAnswer(const QString &yearsText, bool asCalendar, const Feasts::Comune *comune)
@@ -293,6 +304,10 @@ private:
                            "--festivita accetta anche un intervallo di anni, ANNO1-ANNO2, e stampa ogni\n"
                            "anno sotto il suo titolo. Con --ics stampa un file iCalendar da importare nel\n"
                            "proprio calendario: fastorio --festivita 2027 --ics > festivita.ics\n\n"
+                           "--calendario scrive il calendario dell'anno su una pagina A4 orizzontale, in\n"
+                           "PDF, con le settimane, i giorni lavorativi di ogni mese e in rosso le domeniche\n"
+                           "e i giorni festivi per legge, da reindirizzare in un file:\n"
+                           "fastorio --calendario 2027 --comune Milano > calendario-2027.pdf\n\n"
                            "--info scrive su una riga le didascalie della riga sotto il calendario,\n"
                            "ognuna seguita dal suo numero, separate da spazi.\n\n"
                            "--lavorativi conta i giorni dal lunedì al venerdì che non erano festivi per\n"
@@ -301,15 +316,16 @@ private:
                            "(il 2 giugno si è lavorato dal 1977 al 2000, il Carnevale sempre).\n\n"
                            "--scadenza conta N giorni lavorativi dopo DATA, o prima se N è negativo,\n"
                            "senza contare DATA.\n\n"
-                           "--comune aggiunge a --lavorativi, --scadenza e --festivita il giorno di festa\n"
-                           "del comune dove si lavora, di solito il santo patrono; --comuni li elenca:\n"
+                           "--comune aggiunge a --lavorativi, --scadenza, --festivita e --calendario il\n"
+                           "giorno di festa del comune dove si lavora, di solito il santo patrono;\n"
+                           "--comuni li elenca:\n"
                            "fastorio --lavorativi 1/12/26 31/12/26 --comune Milano\n\n"
                            "Stato d'uscita:\n"
                            "  0  risposta stampata, o finestra chiusa\n"
                            "  1  risposta non scritta (disco pieno, uscita chiusa) o finestra non aperta\n"
                            "     (nessuno schermo raggiungibile): il motivo va sullo standard error\n"
-                           "  2  dato non valido o opzioni errate: il motivo va sullo standard error\n"
-                           "     e la finestra non si apre\n\n");
+                           "  2  dato non valido, opzioni errate o PDF chiesto sul terminale: il motivo\n"
+                           "     va sullo standard error e la finestra non si apre\n\n");
     }
 
     static QString exampleColumns()
@@ -351,7 +367,7 @@ private:
 namespace CommandLine
 {
 
-std::variant<OpenWindow, Print, Refuse> read(const QStringList &arguments)
+std::variant<OpenWindow, Print, Refuse, PrintPage> read(const QStringList &arguments)
 {
     const auto request = readOptions(arguments);
     if (const auto *refusal = std::get_if<Refuse>(&request))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pagerequest.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,6 @@ struct Refuse {
 inline constexpr int RefusedStatus = 2;
 
 // `arguments` as the program received them, its own name first.
-std::variant<OpenWindow, Print, Refuse> read(const QStringList &arguments);
+std::variant<OpenWindow, Print, Refuse, PrintPage> read(const QStringList &arguments);
 
 } // namespace CommandLine

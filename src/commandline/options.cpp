@@ -168,9 +168,10 @@ private:
         if (chosen.asCalendar && task != Task::Holidays)
             return usageError(QStringLiteral("l'opzione \"--ics\" si usa solo con \"--festivita\""));
         if (chosen.comuneName && task != Task::Holidays && task != Task::WorkingDays &&
-            task != Task::Deadline) {
+            task != Task::Deadline && task != Task::YearPage) {
             return usageError(QStringLiteral(
-                "l'opzione \"--comune\" si usa solo con \"--lavorativi\", \"--scadenza\" o \"--festivita\""));
+                "l'opzione \"--comune\" si usa solo con \"--lavorativi\", \"--scadenza\", \"--festivita\" o "
+                "\"--calendario\""));
         }
         if (chosen.comuneName && !chosen.comune)
             return unknownComune(chosen.comuneName->trimmed());

@@ -15,6 +15,7 @@ enum class Task {
     Easter,
     Holidays,
     Calendar,
+    YearPage,
     Info,
     Difference,
     WorkingDays,
@@ -34,10 +35,11 @@ struct Option {
 };
 
 // In the order of the help.
-inline constexpr std::array<Option, 11> Options {{
+inline constexpr std::array<Option, 12> Options {{
     {Task::Easter, u"pasqua", u"ANNO", {}, u"stampa la data della Pasqua di ANNO"},
     {Task::Holidays, u"festivita", u"ANNO", {}, u"stampa le festività di ANNO, una per riga"},
     {Task::Calendar, u"ics", {}, {}, u"con --festivita, stampa un file iCalendar"},
+    {Task::YearPage, u"calendario", u"ANNO", {}, u"scrive il calendario di ANNO, una pagina PDF"},
     {Task::Info, u"info", u"DATA", {}, u"stampa trimestre, settimana e giorno dell'anno"},
     {Task::Difference, u"differenza", {}, u"DATA1 DATA2", u"stampa i giorni tra DATA1 e DATA2"},
     {Task::WorkingDays, u"lavorativi", {}, u"DATA1 DATA2", u"stampa i giorni lavorativi tra DATA1 e DATA2"},

@@ -14,10 +14,10 @@ QString promptWithExample(const QString &question, const QString &example)
 namespace Feasts
 {
 
-const std::array<Mouse::Gesture<TodayAction>, 5> &todayGestures()
+const std::array<Mouse::Gesture<TodayAction>, 6> &todayGestures()
 {
     using namespace Mouse;
-    static constexpr std::array<Gesture<TodayAction>, 5> table {{
+    static constexpr std::array<Gesture<TodayAction>, 6> table {{
         {LeftButton, NoKeys, TodayAction::GoToToday, u"tasto sinistro: Posizionamento sulla data odierna",
             u"Vai a oggi"},
         {LeftButton, ShiftKey, TodayAction::GoToTypedDate,
@@ -26,6 +26,8 @@ const std::array<Mouse::Gesture<TodayAction>, 5> &todayGestures()
             u"shift + tasto destro: Posizionamento sulla data della Pasqua", u"Vai alla Pasqua di un anno…"},
         {RightButton, CtrlKey, TodayAction::ShowHolidays, u"crtl + tasto destro: Calcolo delle festività",
             u"Festività di un anno…"},
+        // Ctrl+P in the window; no press of the mouse, so no help line.
+        {NoButton, NoKeys, TodayAction::PrintYear, {}, u"Stampa il calendario dell'anno…"},
         {RightButton, NoKeys, TodayAction::ShowHelp, {}, u"Spiega le funzioni del tasto"},
     }};
     return table;

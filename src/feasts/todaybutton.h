@@ -13,10 +13,10 @@
 namespace Feasts
 {
 
-enum class TodayAction { None, GoToToday, GoToTypedDate, GoToEaster, ShowHolidays, ShowHelp };
+enum class TodayAction { None, GoToToday, GoToTypedDate, GoToEaster, ShowHolidays, PrintYear, ShowHelp };
 
 // In the order of the button's help lines, the help itself last.
-const std::array<Mouse::Gesture<TodayAction>, 5> &todayGestures();
+const std::array<Mouse::Gesture<TodayAction>, 6> &todayGestures();
 
 QString datePromptText();
 QString datePromptTitle();

@@ -16,6 +16,9 @@ inline constexpr Integer LeftButton = 1;
 inline constexpr Integer RightButton = 2;
 inline constexpr Integer MiddleButton = 4;
 
+// A row that no press selects: its function is offered without a mouse only.
+inline constexpr Integer NoButton = -1;
+
 inline constexpr Integer NoKeys = 0;
 inline constexpr Integer ShiftKey = 1;
 inline constexpr Integer CtrlKey = 2;

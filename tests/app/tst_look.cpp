@@ -3,7 +3,8 @@
 // as painted; a light scheme's own colours; the grid's lines; captions that
 // fit; a grid that shows a change of focus as a whole repaint draws it; the
 // focused day's names by Ctrl+F1; the real dialogs as a user sees and answers
-// them, their titles and lines whole; Qt's own texts in Italian.
+// them, their titles and lines whole; Qt's own texts in Italian; the print
+// dialog of Ctrl+P.
 #include "app/look.h"
 #include "app/qtcatalog.h"
 #include "app/qtdialogservice.h"
@@ -12,11 +13,14 @@
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -66,6 +70,8 @@ private Q_SLOTS:
     void promptsShowTextsWhole();
     void messagesShowLinesWhole();
     void promptMenuIsItalian();
+    void printDialogOpensInItalian_data();
+    void printDialogOpensInItalian();
 
 private:
     QtCatalog m_qtItalian;
@@ -323,6 +329,44 @@ void TestLook::promptMenuIsItalian()
         items << action->text().section(u'\t', 0, 0).remove(u'&');
     QCOMPARE(
         items.join(u','), QStringLiteral("Annulla,Rifai,,Taglia,Copia,Incolla,Elimina,,Seleziona tutto"));
+}
+
+void TestLook::printDialogOpensInItalian_data()
+{
+    QTest::addColumn<int>("entry"); // of M's menu; 0: Ctrl+P; negative: a screen reader's action
+    QTest::addRow("Ctrl+P") << 0;
+    QTest::addRow("M's menu, its fifth entry") << 5;
+    QTest::addRow("a screen reader's fifth action of M") << -5;
+}
+
+// Qt's print dialog, in Italian, for the year of the page shown; Escape
+// closes it and nothing else opens.
+void TestLook::printDialogOpensInItalian()
+{
+    QFETCH(int, entry);
+    WindowFixture f(QDate(2010, 3, 1), QDate(2027, 6, 2));
+    QVERIFY(activate(&f.window));
+    QWidget *button = f.control(QStringLiteral("Cmd_Oggi"));
+    QStringList seen;
+    whenShown(&QApplication::activeModalWidget, [&](QWidget *dialog) {
+        seen << dialog->windowTitle() + u' ' + qobject_cast<QPrintDialog *>(dialog)->printer()->docName();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    if (entry < 0) {
+        QAccessibleActionInterface *actions =
+            QAccessible::queryAccessibleInterface(button)->actionInterface();
+        actions->doAction(actions->actionNames().value(-entry - 1));
+    } else if (entry > 0) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier);
+        for (int down = 0; down < entry; ++down)
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    } else {
+        QTest::keyClick(f.calendar->grid(), Qt::Key_P, Qt::ControlModifier);
+    }
+    QTRY_COMPARE(seen, QStringList(QStringLiteral("Stampa Calendario 2027")));
+    QVERIFY(!QApplication::activeModalWidget() && f.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestLook)

@@ -24,6 +24,7 @@ failed() { # LINE REDIRECTION ARGUMENT...
     [ "$status" = 1 ] && [ "$err" = "fastorio: $1" ] || fail "fastorio ${*:3} $2: status $status, '$err'"
 }
 failed "impossibile scrivere la risposta" '>/dev/full' --pasqua 2010
+failed "impossibile scrivere la risposta" '>/dev/full' --calendario 2027
 failed "impossibile scrivere la risposta" '>&-' --help
 QT_QPA_PLATFORM= failed "impossibile aprire la finestra: nessuno schermo raggiungibile" ''
 

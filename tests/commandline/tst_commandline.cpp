@@ -1,11 +1,15 @@
 #include "casefile.h"
 #include "commandline/commandline.h"
+#include "feasts/comuni.h"
 
 using namespace CommandLine;
 
 // What the program does with an outcome: the kind gives the status.
-static QString shown(const std::variant<OpenWindow, Print, Refuse> &outcome)
+static QString shown(const std::variant<OpenWindow, Print, Refuse, PrintPage> &outcome)
 {
+    if (const auto *page = std::get_if<PrintPage>(&outcome))
+        return QStringLiteral("page ") + QString::number(page->year) +
+            (page->comune ? u' ' + page->comune->name.toString() : QString()) + u'\n';
     if (const auto *window = std::get_if<OpenWindow>(&outcome))
         return QStringLiteral("window ") + window->startDay.toString(u"dd/MM/yyyy") + u'\n';
     if (const auto *print = std::get_if<Print>(&outcome))

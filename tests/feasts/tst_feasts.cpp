@@ -5,6 +5,7 @@
 #include "feasts/holidays.h"
 #include "feasts/todaybutton.h"
 #include "feasts/workingdays.h"
+#include "feasts/yearpage.h"
 
 using namespace Feasts;
 
@@ -92,6 +93,55 @@ private Q_SLOTS:
     }
 
     // A calendar that reports no year gives way to the clock's.
+    void yearPageMonth_data()
+    {
+        addCaseRows<int, QString, int, QStringList, int, QStringList, QString>(
+            QFINDTESTDATA("yearpage.cases"),
+            {"year", "comune", "month", "weeks", "firstColumn", "red", "workingDays"});
+    }
+
+    void yearPageMonth()
+    {
+        QFETCH(int, year);
+        QFETCH(QString, comune);
+        QFETCH(int, month);
+        QFETCH(QStringList, weeks);
+        QFETCH(int, firstColumn);
+        QFETCH(QStringList, red);
+        QFETCH(QString, workingDays);
+        const PageMonth page = yearPage(Integer(year), findComune(comune)).months[std::size_t(month - 1)];
+        QStringList rows, off, days; // days in the grid's order, "5" for the 1st in Friday's column
+        for (const PageWeek &week : page.weeks) {
+            rows << QString::number(week.week);
+            for (std::size_t column = 0; column < week.days.size(); ++column) {
+                const int day = week.days[column].day;
+                if (day > 0)
+                    days << QString::number(day == 1 ? int(column) + 1 : day);
+                if (week.days[column].off)
+                    off << QString::number(day);
+            }
+        }
+        QCOMPARE(rows, weeks);
+        QCOMPARE(days.size(), QDate(year, month, 1).daysInMonth());
+        QCOMPARE(days.value(0), QString::number(firstColumn));
+        QCOMPARE(off, red);
+        QCOMPARE(page.workingDays, workingDays);
+    }
+
+    // yearpage-<year>[-<comune>].txt: the page's title, then its days off: 2
+    // June and 6 January worked in 1982, a day the list does not name in 2011,
+    // Carnevale worked and Milano's day in 2027.
+    void yearPageDaysOff()
+    {
+        using Row = std::tuple<int, QStringView, QStringView>; // year, comune, the golden text's name
+        for (const auto &[year, comune, name] :
+            {Row {1982, u"", u"1982"}, {2011, u"", u"2011"}, {2027, u"Milano", u"2027-milano"}}) {
+            const YearPage page = yearPage(Integer(year), findComune(comune));
+            QCOMPARE(QStringList(page.title) + page.daysOff,
+                readText(QFINDTESTDATA(QStringLiteral("yearpage-%1.txt").arg(name))).trimmed().split(u'\n'));
+        }
+    }
+
     void defaultYear()
     {
         QCOMPARE(defaultYearText(1999, 2026), QStringLiteral("1999"));

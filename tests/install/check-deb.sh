@@ -14,7 +14,7 @@ lintian --fail-on error,warning "$deb" >"$scratch/log" 2>&1 && ! grep -qE '^[EW]
 
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names the libraries with a t64 suffix.
-for pkg in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
+for pkg in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
     grep -qE "(^|, )$pkg(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $pkg: $depends"
 done
 
