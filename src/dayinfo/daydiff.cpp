@@ -10,15 +10,13 @@ namespace DayInfo
 const std::array<Mouse::Gesture<DiffAction>, 3> &diffGestures()
 {
     using namespace Mouse;
+    // clang-format off
     static constexpr std::array<Gesture<DiffAction>, 3> table {{
-        {LeftButton, NoKeys, DiffAction::Arm,
-            u"tasto sinistro: Selezione del primo giorno per il calcolo della differenza di date. Il secondo "
-            u"giorno verrà selezionato direttamente dal fastorio",
-            u"Primo giorno per la differenza di date"},
-        {LeftButton, ShiftKey, DiffAction::Disarm, u"shift + tasto sinistro: Deselezione del primo giorno",
-            u"Deseleziona il primo giorno"},
+        {LeftButton, NoKeys, DiffAction::Arm, u"tasto sinistro: Selezione del primo giorno per il calcolo della differenza di date. Il secondo giorno verrà selezionato direttamente dal fastorio", u"Primo giorno per la differenza di date"},
+        {LeftButton, ShiftKey, DiffAction::Disarm, u"shift + tasto sinistro: Deselezione del primo giorno", u"Deseleziona il primo giorno"},
         {RightButton, NoKeys, DiffAction::ShowHelp, {}, u"Spiega le funzioni del tasto"},
     }};
+    // clang-format on
     return table;
 }
 

@@ -17,19 +17,17 @@ namespace Feasts
 const std::array<Mouse::Gesture<TodayAction>, 6> &todayGestures()
 {
     using namespace Mouse;
+    // clang-format off
     static constexpr std::array<Gesture<TodayAction>, 6> table {{
-        {LeftButton, NoKeys, TodayAction::GoToToday, u"tasto sinistro: Posizionamento sulla data odierna",
-            u"Vai a oggi"},
-        {LeftButton, ShiftKey, TodayAction::GoToTypedDate,
-            u"shift + tasto sinistro: Posizionamento su di una data voluta", u"Vai a una data…"},
-        {RightButton, ShiftKey, TodayAction::GoToEaster,
-            u"shift + tasto destro: Posizionamento sulla data della Pasqua", u"Vai alla Pasqua di un anno…"},
-        {RightButton, CtrlKey, TodayAction::ShowHolidays, u"crtl + tasto destro: Calcolo delle festività",
-            u"Festività di un anno…"},
+        {LeftButton, NoKeys, TodayAction::GoToToday, u"tasto sinistro: Posizionamento sulla data odierna", u"Vai a oggi"},
+        {LeftButton, ShiftKey, TodayAction::GoToTypedDate, u"shift + tasto sinistro: Posizionamento su di una data voluta", u"Vai a una data…"},
+        {RightButton, ShiftKey, TodayAction::GoToEaster, u"shift + tasto destro: Posizionamento sulla data della Pasqua", u"Vai alla Pasqua di un anno…"},
+        {RightButton, CtrlKey, TodayAction::ShowHolidays, u"crtl + tasto destro: Calcolo delle festività", u"Festività di un anno…"},
         // Ctrl+P in the window; no press of the mouse, so no help line.
         {NoButton, NoKeys, TodayAction::PrintYear, {}, u"Stampa il calendario dell'anno…"},
         {RightButton, NoKeys, TodayAction::ShowHelp, {}, u"Spiega le funzioni del tasto"},
     }};
+    // clang-format on
     return table;
 }
 
