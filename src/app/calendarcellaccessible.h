@@ -31,7 +31,7 @@ public:
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override;
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_row; }
     bool isSelected() const override;

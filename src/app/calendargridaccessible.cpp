@@ -2,13 +2,31 @@
 
 #include "app/calendarcellaccessible.h"
 
+#include "app/spokentextaccessible.h"
+#include "dayinfo/spokenday.h"
+
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 
 CalendarGridAccessible::CalendarGridAccessible(QAbstractItemView *grid) : QAccessibleObject(grid) { }
 
 CalendarGridAccessible::~CalendarGridAccessible()
 {
     forgetCells();
+    if (m_header)
+        QAccessible::deleteAccessibleInterface(m_header);
+}
+
+QAccessibleInterface *CalendarGridAccessible::selectedDayHeader() const
+{
+    if (!m_header) {
+        m_header = QAccessible::registerAccessibleInterface(
+            new SpokenTextAccessible(grid(), QAccessible::RowHeader, [view = grid()] {
+                const auto *calendar = qobject_cast<const QCalendarWidget *>(view->parentWidget());
+                return calendar ? DayInfo::spokenRow(calendar->selectedDate()) : QString();
+            }));
+    }
+    return QAccessible::accessibleInterface(m_header);
 }
 
 QAbstractItemView *CalendarGridAccessible::grid() const

@@ -16,6 +16,8 @@ public:
     ~CalendarGridAccessible() override;
 
     QAbstractItemView *grid() const;
+    // The row header of the selected day: its row's numbers, with their words.
+    QAccessibleInterface *selectedDayHeader() const;
     int logicalIndex(int row, int column) const { return (row + 1) * (columnCount() + 1) + column + 1; }
 
     QAccessibleInterface *parent() const override;
@@ -26,7 +28,7 @@ public:
     int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text text) const override;
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
     QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
 
@@ -55,4 +57,5 @@ private:
     void forgetCells();
 
     mutable QHash<int, QAccessible::Id> m_cells; // by child number, made when first asked for
+    mutable QAccessible::Id m_header = 0;
 };
