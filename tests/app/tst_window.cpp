@@ -3,8 +3,10 @@
 // screen-reader actions, typed answers), checked for the day selected, the
 // information row, every message, the armed count and the focus; then its
 // look, and the calendar's holiday tooltips.
+#include "app/namedactionsaccessible.h"
 #include "calendardriver.h"
 #include "casefile.h"
+#include "dayinfo/spokenday.h"
 #include "feasts/holidays.h"
 #include "windowfixture.h"
 
@@ -137,6 +139,8 @@ private Q_SLOTS:
     void pressedButtonComesBackUp();
     void layoutAndAccessibleNames();
     void holidayTooltips();
+    void gridCellsSayTheirDays();
+    void selectedDayIsFocusedAndHeadsItsRow();
 };
 
 void TestWindow::scenarios_data()
@@ -298,6 +302,52 @@ void TestWindow::holidayTooltips()
                 QCOMPARE(
                     index.data(Qt::ToolTipRole).toString(), Feasts::holidayNames(cell, cell).value(cell));
     }
+}
+
+// A screen reader's cell says the whole date it shows and that day's names,
+// grey days included: on every page of 1900-2100, each cell where the
+// calendar's own model shows a day.
+void TestWindow::gridCellsSayTheirDays()
+{
+    installControlsAccessibility();
+    Calendar calendar;
+    const CalendarDriver driver(&calendar);
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(calendar.grid())->tableInterface();
+    QVERIFY(table);
+    for (QDate page(1900, 1, 1); page.year() <= 2100; page = page.addMonths(1)) {
+        calendar.calendarWidget()->setCurrentPage(page.year(), page.month());
+        for (QDate day = page.addDays(-14); day < page.addDays(45); day = day.addDays(1)) {
+            const QModelIndex index = driver.cellOf(day);
+            if (!index.isValid())
+                continue;
+            QAccessibleInterface *cell = table->cellAt(index.row(), index.column());
+            QCOMPARE(cell->text(QAccessible::Name), DayInfo::spokenDate(day));
+            QCOMPARE(cell->text(QAccessible::Description), DayInfo::spokenHolidays(day));
+        }
+    }
+}
+
+// The focused day, and it alone, is focused for a screen reader; its row,
+// and no other, is headed by its numbers.
+void TestWindow::selectedDayIsFocusedAndHeadsItsRow()
+{
+    WindowFixture f(QDate(2010, 6, 2));
+    QVERIFY(activate(&f.window));
+    f.calendar->grid()->setFocus();
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(f.calendar->grid())->tableInterface();
+    const QModelIndex current = f.calendar->grid()->currentIndex();
+    QAccessibleInterface *day = table->cellAt(current.row(), current.column());
+    QAccessibleInterface *nextWeek = table->cellAt(current.row() + 1, current.column());
+    QCOMPARE(day->text(QAccessible::Name), QStringLiteral("mercoledì 2 giugno 2010"));
+    QVERIFY(day->state().focused);
+    QVERIFY(!table->cellAt(current.row(), current.column() + 1)->state().focused);
+    const QList<QAccessibleInterface *> headers = day->tableCellInterface()->rowHeaderCells();
+    QCOMPARE(headers.size(), 1);
+    QCOMPARE(headers[0]->text(QAccessible::Name),
+        QStringLiteral("trimestre 2, settimana 22, giorno dell'anno 153"));
+    QVERIFY(nextWeek->tableCellInterface()->rowHeaderCells().isEmpty());
 }
 
 QTEST_MAIN(TestWindow)
