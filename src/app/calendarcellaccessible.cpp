@@ -95,5 +95,5 @@ QList<QAccessibleInterface *> CalendarCellAccessible::rowHeaderCells() const
 {
     if (m_row <= 0 || m_grid->currentIndex().row() != m_row)
         return {};
-    return {static_cast<CalendarGridAccessible *>(parent())->selectedDayHeader()};
+    return {static_cast<CalendarGridAccessible *>(parent())->selectedDayHeader(m_row)};
 }

@@ -35,7 +35,9 @@ public:
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_row; }
     bool isSelected() const override;
-    QAccessibleInterface *table() const override { return parent(); }
+    // No table: Orca reads a whole row when a cell names its table (see
+    // CalendarGridAccessible); the cell's parent is still the grid.
+    QAccessibleInterface *table() const override { return nullptr; }
 
 private:
     QModelIndex modelIndex() const;

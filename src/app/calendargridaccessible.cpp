@@ -13,20 +13,32 @@ CalendarGridAccessible::CalendarGridAccessible(QAbstractItemView *grid) : QAcces
 CalendarGridAccessible::~CalendarGridAccessible()
 {
     forgetCells();
-    if (m_header)
-        QAccessible::deleteAccessibleInterface(m_header);
+    forgetHeaders();
 }
 
-QAccessibleInterface *CalendarGridAccessible::selectedDayHeader() const
+QAccessibleInterface *CalendarGridAccessible::selectedDayHeader(int row) const
 {
-    if (!m_header) {
-        m_header = QAccessible::registerAccessibleInterface(
-            new SpokenTextAccessible(grid(), QAccessible::RowHeader, [view = grid()] {
-                const auto *calendar = qobject_cast<const QCalendarWidget *>(view->parentWidget());
-                return calendar ? DayInfo::spokenRow(calendar->selectedDate()) : QString();
+    const auto *calendar = qobject_cast<const QCalendarWidget *>(grid()->parentWidget());
+    const QDate day = calendar ? calendar->selectedDate() : QDate();
+    if (day != m_headersDay) {
+        forgetHeaders();
+        m_headersDay = day;
+    }
+    QAccessible::Id &header = m_headers[row];
+    if (!header) {
+        header = QAccessible::registerAccessibleInterface(
+            new SpokenTextAccessible(grid(), QAccessible::RowHeader, [text = DayInfo::spokenRow(day)] {
+                return text;
             }));
     }
-    return QAccessible::accessibleInterface(m_header);
+    return QAccessible::accessibleInterface(header);
+}
+
+void CalendarGridAccessible::forgetHeaders() const
+{
+    for (const QAccessible::Id id : std::as_const(m_headers))
+        QAccessible::deleteAccessibleInterface(id);
+    m_headers.clear();
 }
 
 QAbstractItemView *CalendarGridAccessible::grid() const

@@ -52,7 +52,7 @@ while IFS='|' read -r name keys said unsaid; do
         quiet
     fi
     speech=$(tail -n +"$mark" "$log" | awk '/SPEECH OUTPUT: \x27/ { sub(/.*SPEECH OUTPUT: \x27/, ""); on = 1 }
-        on { done = sub(/\x27\[?\{.*/, ""); printf "%s%s", $0, (done ? " ~ " : " "); if (done) on = 0 }')
+        on { done = sub(/\x27 ?\[?\{.*/, ""); printf "%s%s", $0, (done ? " ~ " : " "); if (done) on = 0 }')
     speech=${speech% ~ }
     if [[ $speech != $said || ($unsaid != - && $speech == $unsaid) ]]; then
         echo "FAIL $name: heard '$speech'; wanted $said, never $unsaid" >&2 && failed=1
