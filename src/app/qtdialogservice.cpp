@@ -27,9 +27,9 @@ int titleWidth(const QString &title)
     return titleBar.horizontalAdvance(title) + 6 * titleBar.lineSpacing();
 }
 
-// The default answer, selected, is written once the prompt has the keyboard:
-// written before, a screen reader reads it, and its selection, ahead of the
-// prompt's title.
+// The default answer, selected, is written once the prompt has the keyboard,
+// unless an answer is already there: written before, a screen reader reads
+// it, and its selection, ahead of the prompt's title.
 void fillWhenActive(QInputDialog &dialog, const QString &defaultText)
 {
     auto filling = std::make_shared<QMetaObject::Connection>();
@@ -38,6 +38,8 @@ void fillWhenActive(QInputDialog &dialog, const QString &defaultText)
             if (window != dialog.windowHandle())
                 return;
             QObject::disconnect(*filling);
+            if (!dialog.textValue().isEmpty())
+                return; // already answered, by a screen reader's text
             dialog.setTextValue(defaultText);
             if (auto *field = dialog.findChild<QLineEdit *>())
                 field->selectAll();
