@@ -6,6 +6,8 @@
 #include "platform/dates.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QEvent>
@@ -256,6 +258,9 @@ bool Calendar::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
+        if (watched == m_grid && !m_holdingRepaints)
+            QMetaObject::invokeMethod(this, &Calendar::announceCurrentDay, Qt::QueuedConnection);
+        [[fallthrough]];
     case QEvent::FocusOut:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
@@ -314,11 +319,37 @@ bool Calendar::deliverRepaintingCurrentDay(QEvent *event)
 }
 
 // Beside the cell, where the mouse would have opened it; a day without names
-// hides any tooltip shown.
+// hides any tooltip shown. Qt tells screen readers only that the tooltip's
+// text changed, and they speak a tooltip when it is shown.
 void Calendar::showCurrentDayToolTip()
 {
     const QModelIndex current = m_grid->currentIndex();
     const QRect cell = m_grid->visualRect(current);
     QToolTip::showText(m_grid->viewport()->mapToGlobal(cell.center()),
         current.data(Qt::ToolTipRole).toString(), m_grid->viewport(), cell);
+    if (!QAccessible::isActive() || !QToolTip::isVisible())
+        return;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible()) {
+            QAccessibleEvent shown(widget, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
+    }
+}
+
+// Qt tells screen readers that the grid has the focus, and of its current
+// cell only when that changes: the day is said on arrival once the grid's
+// own focus event has gone out.
+void Calendar::announceCurrentDay()
+{
+    if (!QAccessible::isActive() || !m_grid->hasFocus())
+        return;
+    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(m_grid);
+    QAccessibleTableInterface *table = grid ? grid->tableInterface() : nullptr;
+    const QModelIndex current = m_grid->currentIndex();
+    if (QAccessibleInterface *cell =
+            table && current.isValid() ? table->cellAt(current.row(), current.column()) : nullptr) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }

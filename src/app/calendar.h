@@ -55,6 +55,7 @@ private:
     bool onlyCurrentDayChanges(const QEvent *event) const;
     bool deliverRepaintingCurrentDay(QEvent *event);
     void showCurrentDayToolTip();
+    void announceCurrentDay();
 
     QCalendarWidget *m_widget;
     QAbstractItemView *m_grid = nullptr;

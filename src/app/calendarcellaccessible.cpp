@@ -1,5 +1,6 @@
 #include "calendarcellaccessible.h"
 
+#include "app/calendargridaccessible.h"
 #include "dayinfo/spokenday.h"
 
 #include <QAbstractItemView>
@@ -86,4 +87,13 @@ bool CalendarCellAccessible::isSelected() const
 {
     const QModelIndex index = modelIndex();
     return index.isValid() && m_grid->selectionModel() && m_grid->selectionModel()->isSelected(index);
+}
+
+// The selected day's row is headed by that day's numbers, which a screen
+// reader says when it comes to the row; the other rows have no header.
+QList<QAccessibleInterface *> CalendarCellAccessible::rowHeaderCells() const
+{
+    if (m_row <= 0 || m_grid->currentIndex().row() != m_row)
+        return {};
+    return {static_cast<CalendarGridAccessible *>(parent())->selectedDayHeader(m_row)};
 }

@@ -31,11 +31,13 @@ public:
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override;
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_row; }
     bool isSelected() const override;
-    QAccessibleInterface *table() const override { return parent(); }
+    // No table: Orca reads a whole row when a cell names its table (see
+    // CalendarGridAccessible); the cell's parent is still the grid.
+    QAccessibleInterface *table() const override { return nullptr; }
 
 private:
     QModelIndex modelIndex() const;

@@ -2,13 +2,43 @@
 
 #include "app/calendarcellaccessible.h"
 
+#include "app/spokentextaccessible.h"
+#include "dayinfo/spokenday.h"
+
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 
 CalendarGridAccessible::CalendarGridAccessible(QAbstractItemView *grid) : QAccessibleObject(grid) { }
 
 CalendarGridAccessible::~CalendarGridAccessible()
 {
     forgetCells();
+    forgetHeaders();
+}
+
+QAccessibleInterface *CalendarGridAccessible::selectedDayHeader(int row) const
+{
+    const auto *calendar = qobject_cast<const QCalendarWidget *>(grid()->parentWidget());
+    const QDate day = calendar ? calendar->selectedDate() : QDate();
+    if (day != m_headersDay) {
+        forgetHeaders();
+        m_headersDay = day;
+    }
+    QAccessible::Id &header = m_headers[row];
+    if (!header) {
+        header = QAccessible::registerAccessibleInterface(
+            new SpokenTextAccessible(grid(), QAccessible::RowHeader, [text = DayInfo::spokenRow(day)] {
+                return text;
+            }));
+    }
+    return QAccessible::accessibleInterface(header);
+}
+
+void CalendarGridAccessible::forgetHeaders() const
+{
+    for (const QAccessible::Id id : std::as_const(m_headers))
+        QAccessible::deleteAccessibleInterface(id);
+    m_headers.clear();
 }
 
 QAbstractItemView *CalendarGridAccessible::grid() const

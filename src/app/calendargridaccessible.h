@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleObject>
+#include <QDate>
 #include <QHash>
 
 class QAbstractItemView;
@@ -16,6 +17,11 @@ public:
     ~CalendarGridAccessible() override;
 
     QAbstractItemView *grid() const;
+    // The header of `row` while it holds the selected day: the day's numbers,
+    // with their words. A new one for each row and each day, so that a reader
+    // that compares the headers of two cells, or keeps their names, hears the
+    // day's own.
+    QAccessibleInterface *selectedDayHeader(int row) const;
     int logicalIndex(int row, int column) const { return (row + 1) * (columnCount() + 1) + column + 1; }
 
     QAccessibleInterface *parent() const override;
@@ -26,7 +32,7 @@ public:
     int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text text) const override;
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
     QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
 
@@ -53,6 +59,9 @@ public:
 
 private:
     void forgetCells();
+    void forgetHeaders() const;
 
     mutable QHash<int, QAccessible::Id> m_cells; // by child number, made when first asked for
+    mutable QHash<int, QAccessible::Id> m_headers; // by row, for the day of m_headersDay
+    mutable QDate m_headersDay;
 };

@@ -114,4 +114,7 @@ void PressButton::contextMenuEvent(QContextMenuEvent *event)
 void PressButton::openFunctionMenu()
 {
     m_menu->popup(mapToGlobal(rect().bottomLeft()));
+    // Opened from the keyboard: its first entry is active, and read at once.
+    if (!m_menu->actions().isEmpty())
+        m_menu->setActiveAction(m_menu->actions().constFirst());
 }

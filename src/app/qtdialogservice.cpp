@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -9,6 +10,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
+
+#include <memory>
 
 namespace
 {
@@ -21,6 +25,25 @@ int titleWidth(const QString &title)
 {
     const QFontMetrics titleBar(QFontDatabase::systemFont(QFontDatabase::TitleFont));
     return titleBar.horizontalAdvance(title) + 6 * titleBar.lineSpacing();
+}
+
+// The default answer, selected, is written once the prompt has the keyboard,
+// unless an answer is already there: written before, a screen reader reads
+// it, and its selection, ahead of the prompt's title.
+void fillWhenActive(QInputDialog &dialog, const QString &defaultText)
+{
+    auto filling = std::make_shared<QMetaObject::Connection>();
+    *filling = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &dialog,
+        [&dialog, defaultText, filling](const QWindow *window) {
+            if (window != dialog.windowHandle())
+                return;
+            QObject::disconnect(*filling);
+            if (!dialog.textValue().isEmpty())
+                return; // already answered, by a screen reader's text
+            dialog.setTextValue(defaultText);
+            if (auto *field = dialog.findChild<QLineEdit *>())
+                field->selectAll();
+        });
 }
 
 } // namespace
@@ -43,7 +66,6 @@ QString QtDialogService::inputBox(
     dialog.setInputMode(QInputDialog::TextInput);
     const QString shown = displayText(prompt);
     dialog.setLabelText(shown);
-    dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
     // The label carries the program's own text: never read it as markup.
@@ -65,6 +87,7 @@ QString QtDialogService::inputBox(
     dialog.move(leftTwips / TwipsPerPixel, topTwips / TwipsPerPixel);
     dialog.raise();
     dialog.activateWindow();
+    fillWhenActive(dialog, defaultText);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

@@ -5,9 +5,11 @@
 #include "app/namedactionsaccessible.h"
 #include "app/pressbutton.h"
 #include "app/rowlabel.h"
+#include "app/spokentextaccessible.h"
 #include "app/yearprinting.h"
 #include "dayinfo/daydiff.h"
 #include "dayinfo/inforow.h"
+#include "dayinfo/spokenday.h"
 #include "feasts/easter.h"
 #include "feasts/holidays.h"
 #include "feasts/todaybutton.h"
@@ -466,9 +468,11 @@ void Rur_Irozuvod::Cmd_Diff_MouseDown(Integer button, Integer shift)
         switch (*action) {
         case DayInfo::DiffAction::Arm:
             m_state.DiffPending = true;
+            SpokenTextAccessible::announce(this, DayInfo::spokenCountArmed(m_state.DiffStartDate));
             break;
         case DayInfo::DiffAction::Disarm:
             m_state.DiffPending = false;
+            SpokenTextAccessible::announce(this, DayInfo::spokenCountDisarmed());
             break;
         case DayInfo::DiffAction::ShowHelp:
             Show_ButtonHelp(Help::DiffButtonHelp);

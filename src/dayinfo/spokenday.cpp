@@ -1,5 +1,6 @@
 #include "spokenday.h"
 
+#include "dayinfo/inforow.h"
 #include "feasts/holidays.h"
 
 #include <QLocale>
@@ -34,6 +35,25 @@ QString spokenWeek(int week)
 QString spokenHolidays(QDate day)
 {
     return Feasts::holidayNames(day, day).value(day).replace(u'\n', QStringLiteral(", "));
+}
+
+QString spokenRow(QDate day)
+{
+    const std::array<int, 3> values = rowValues(day);
+    return QStringLiteral("trimestre %1, settimana %2, giorno dell'anno %3")
+        .arg(values[0])
+        .arg(values[1])
+        .arg(values[2]);
+}
+
+QString spokenCountArmed(QDate start)
+{
+    return QStringLiteral("Conteggio dei giorni avviato da %1").arg(spokenDate(start));
+}
+
+QString spokenCountDisarmed()
+{
+    return QStringLiteral("Conteggio dei giorni annullato");
 }
 
 QDate dayOfPage(int year, int month, int weekRow, int dayNumber)

@@ -28,12 +28,12 @@
 #include <QTimer>
 #include <QToolTip>
 
-// Runs `act` on the widget `shown` returns, once it is visible.
+// Runs `act` on the widget `shown` returns, once it has the keyboard.
 static void whenShown(QWidget *(*shown)(), const std::function<void(QWidget *)> &act)
 {
     QTimer::singleShot(20, qApp, [=] {
         QWidget *widget = shown();
-        widget && widget->isVisible() ? act(widget) : whenShown(shown, act);
+        widget && widget->isActiveWindow() ? act(widget) : whenShown(shown, act);
     });
 }
 

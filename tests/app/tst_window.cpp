@@ -3,8 +3,10 @@
 // screen-reader actions, typed answers), checked for the day selected, the
 // information row, every message, the armed count and the focus; then its
 // look, and the calendar's holiday tooltips.
+#include "app/namedactionsaccessible.h"
 #include "calendardriver.h"
 #include "casefile.h"
+#include "dayinfo/spokenday.h"
 #include "feasts/holidays.h"
 #include "windowfixture.h"
 
@@ -60,9 +62,9 @@ void act(WindowFixture &f, const QString &action, QStringList &during)
         QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     } else if (verb == QLatin1String("entry")) {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu); // opened under its button
+        QVERIFY(menu); // opened under its button, its first entry active
         QCOMPARE(menu->pos(), menu->parentWidget()->mapToGlobal(menu->parentWidget()->rect().bottomLeft()));
-        for (int entry = arg.toInt(); entry > 0; --entry)
+        for (int entry = arg.toInt(); entry > 1; --entry)
             QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     } else if (verb == QLatin1String("reader")) {
@@ -142,6 +144,8 @@ private Q_SLOTS:
     void pressedButtonComesBackUp();
     void layoutAndAccessibleNames();
     void holidayTooltips();
+    void gridCellsSayTheirDays();
+    void selectedDayIsFocusedAndHeadsItsRow();
 };
 
 void TestWindow::scenarios_data()
@@ -303,6 +307,49 @@ void TestWindow::holidayTooltips()
                 QCOMPARE(
                     index.data(Qt::ToolTipRole).toString(), Feasts::holidayNames(cell, cell).value(cell));
     }
+}
+
+// A screen reader's cell says the whole date it shows and that day's names,
+// grey days included: on every page of 1900-2100, each cell where the
+// calendar's own model shows a day.
+void TestWindow::gridCellsSayTheirDays()
+{
+    installControlsAccessibility();
+    Calendar calendar;
+    const CalendarDriver driver(&calendar);
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(calendar.grid())->tableInterface();
+    for (QDate page(1900, 1, 1); page.year() <= 2100; page = page.addMonths(1)) {
+        calendar.calendarWidget()->setCurrentPage(page.year(), page.month());
+        for (QDate day = page.addDays(-14); day < page.addDays(45); day = day.addDays(1)) {
+            if (const QModelIndex index = driver.cellOf(day); index.isValid()) {
+                QAccessibleInterface *cell = table->cellAt(index.row(), index.column());
+                QCOMPARE(cell->text(QAccessible::Name), DayInfo::spokenDate(day));
+                QCOMPARE(cell->text(QAccessible::Description), DayInfo::spokenHolidays(day));
+            }
+        }
+    }
+}
+
+// The selected day, and it alone, is focused for a screen reader; its row,
+// and no other, is headed by its numbers.
+void TestWindow::selectedDayIsFocusedAndHeadsItsRow()
+{
+    installControlsAccessibility();
+    Calendar calendar;
+    QVERIFY(calendar.setValue(QDate(2010, 6, 2)));
+    const QModelIndex day = calendar.grid()->currentIndex();
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(calendar.grid())->tableInterface();
+    QAccessibleInterface *cell = table->cellAt(day.row(), day.column());
+    QCOMPARE(QList<bool>({bool(cell->state().focused),
+                 bool(table->cellAt(day.row(), day.column() + 1)->state().focused)}),
+        QList<bool>({true, false}));
+    const QList<QAccessibleInterface *> headers = cell->tableCellInterface()->rowHeaderCells();
+    QCOMPARE(headers.size(), 1);
+    QCOMPARE(headers[0]->text(QAccessible::Name),
+        QStringLiteral("trimestre 2, settimana 22, giorno dell'anno 153"));
+    QVERIFY(table->cellAt(day.row() + 1, day.column())->tableCellInterface()->rowHeaderCells().isEmpty());
 }
 
 QTEST_MAIN(TestWindow)
