@@ -359,13 +359,14 @@ void TestLook::printDialogOpensInItalian()
     } else if (entry > 0) {
         button->setFocus();
         QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier);
-        for (int down = 0; down < entry; ++down)
+        for (int down = 0; down < entry - 1; ++down)
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
     } else {
         QTest::keyClick(f.calendar->grid(), Qt::Key_P, Qt::ControlModifier);
     }
-    QTRY_COMPARE(seen, QStringList(QStringLiteral("Stampa Calendario 2027")));
+    QVERIFY(QTest::qWaitFor([&] { return !seen.isEmpty(); }));
+    QCOMPARE(seen, QStringList(QStringLiteral("Stampa Calendario 2027")));
     QVERIFY(!QApplication::activeModalWidget() && f.dialogs.messages.isEmpty());
 }
 
