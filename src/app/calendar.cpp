@@ -2,6 +2,7 @@
 
 #include "app/gridlinestyle.h"
 #include "app/look.h"
+#include "dayinfo/spokenday.h"
 #include "feasts/holidays.h"
 #include "platform/dates.h"
 
@@ -320,7 +321,9 @@ bool Calendar::deliverRepaintingCurrentDay(QEvent *event)
 
 // Beside the cell, where the mouse would have opened it; a day without names
 // hides any tooltip shown. Qt tells screen readers only that the tooltip's
-// text changed, and they speak a tooltip when it is shown.
+// text changed, and they speak a tooltip when it is shown. To a screen reader
+// the tooltip names its day too: Orca 48 keeps quiet a tooltip whose text is
+// the focused cell's description, which for a day is its names.
 void Calendar::showCurrentDayToolTip()
 {
     const QModelIndex current = m_grid->currentIndex();
@@ -331,6 +334,8 @@ void Calendar::showCurrentDayToolTip()
         return;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (widget->inherits("QTipLabel") && widget->isVisible()) {
+            widget->setAccessibleName(
+                DayInfo::spokenDate(value()) + QStringLiteral(": ") + DayInfo::spokenHolidays(value()));
             QAccessibleEvent shown(widget, QAccessible::ObjectShow);
             QAccessible::updateAccessibility(&shown);
         }

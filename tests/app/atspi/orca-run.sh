@@ -42,9 +42,11 @@ start || start || { echo "Orca heard nothing of the program" >&2 && exit 1; }
 
 # Each step's keys, then what Orca said since, its utterances joined by " ~ ",
 # held to the step's patterns.
-failed=0 mark=1 today=$(date +"%A %-d %B %Y")
+# A step named "Orca N: ..." is Orca N's alone (Debian 12 has 43, Debian 13 48).
+failed=0 mark=1 today=$(date +"%A %-d %B %Y") orca=$(orca --version | grep -o '[0-9]\+' | head -n 1)
 while IFS='|' read -r name keys said unsaid; do
     [[ $name =~ ^[[:space:]]*(#|$) ]] && continue
+    [[ $name =~ ^Orca\ ([0-9]+): && ${BASH_REMATCH[1]} != "$orca" ]] && continue
     read -r keys <<<"$keys" && read -r said <<<"${said//TODAY/$today}" && read -r unsaid <<<"$unsaid"
     if [ "$keys" != - ]; then
         mark=$(($(wc -l <"$log") + 1))
