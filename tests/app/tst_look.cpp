@@ -365,7 +365,9 @@ void TestLook::printDialogOpensInItalian()
     } else {
         QTest::keyClick(f.calendar->grid(), Qt::Key_P, Qt::ControlModifier);
     }
-    QVERIFY(QTest::qWaitFor([&] { return !seen.isEmpty(); }));
+    QVERIFY(QTest::qWaitFor([&] {
+        return !seen.isEmpty();
+    }));
     QCOMPARE(seen, QStringList(QStringLiteral("Stampa Calendario 2027")));
     QVERIFY(!QApplication::activeModalWidget() && f.dialogs.messages.isEmpty());
 }
